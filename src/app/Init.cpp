@@ -1,0 +1,48 @@
+#include "app/Init.h"
+
+#include <GL/gl.h>
+#include <unistd.h>
+
+#include <cstdio>
+
+#include "app/AppState.h"
+#include "app/Clock.h"
+#include "app/Projection.h"
+
+namespace {
+
+// On a terminal each text shows at once, so the user sees which file is being read.
+void showNow() {
+    static const bool toTerminal = isatty(fileno(stdout)) != 0;
+    if (toTerminal) std::fflush(stdout);
+}
+
+void loadOne(const char* what, int (Scene::*load)(const char*), Scene& scene, const char* path) {
+    std::printf("Loading %s texture... ", what);
+    showNow();
+    if ((scene.*load)(path) == 1) std::printf("Success\n");
+    showNow();
+}
+
+}  // namespace
+
+void loadStartupTextures(Scene& scene) {
+    loadOne("cube", &Scene::loadCubeTexture, scene, "Textures/Noise.bmp");
+    loadOne("ground", &Scene::loadGroundTexture, scene, "Textures/Grass.bmp");
+    loadOne("roller", &Scene::loadRollerTexture, scene, "Textures/Spot.bmp");
+}
+
+void init() {
+    glClearColor(0.25f, 0.25f, 0.25f, 0.0f);
+    glEnable(GL_DEPTH_TEST);
+    setPerspective();
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+
+    // 0.7071 exactly, not 1/sqrt(2): both vectors start a little short of unit length.
+    eye = Vector3(0.0f, 500.0f, 250.0f);
+    viewDir = Vector3(0.0f, -0.7071f, -0.7071f);
+    up = Vector3(0.0f, 0.7071f, -0.7071f);
+
+    loadStartupTextures(theScene);
+    lastTime = currentMillis();
+}

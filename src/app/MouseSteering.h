@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstdint>
+
+// The last mouse position seen and which of the steering buttons are held.
+extern int32_t lastMouseX;
+extern int32_t lastMouseY;
+extern bool leftButtonDown;
+extern bool rightButtonDown;
+
+// GLUT callbacks: a drag with the left or right button turns and tilts the camera.
+void mouse(int button, int state, int x, int y);
+void motion(int x, int y);
+
+// Flies the camera forwards while only the left button is held, backwards while only the right.
+void flyCamera(float dt);

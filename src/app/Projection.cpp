@@ -1,0 +1,25 @@
+#include "app/Projection.h"
+
+#include <GL/freeglut.h>
+#include <GL/glu.h>
+
+#include "app/AppState.h"
+
+void setPerspective() {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    const float aspect = static_cast<float>(windowWidth) / static_cast<float>(windowHeight);
+    gluPerspective(30.0, aspect, 10.0, 10000.0);
+    glMatrixMode(GL_MODELVIEW);
+    glutSetWindowTitle("Perspective Projection");
+}
+
+void setOrthographic() {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    // One world unit to a pixel of the 640 x 480 window.
+    glOrtho(-(windowWidth / 2), windowWidth / 2, -(windowHeight / 2), windowHeight / 2, 10.0,
+            10000.0);
+    glMatrixMode(GL_MODELVIEW);
+    glutSetWindowTitle("Ortho Projection");
+}

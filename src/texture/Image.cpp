@@ -1,0 +1,142 @@
+#include "texture/Image.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <limits>
+#include <new>
+
+namespace {
+
+constexpr long minimumPixelOffset = 54;
+
+// Little-endian fields read a byte at a time; a byte past the end of the file counts as -1,
+// so a short header can never add up to a valid plane or bit count.
+int32_t readInt32(std::FILE* file) {
+    const int b0 = std::fgetc(file);
+    const int b1 = std::fgetc(file);
+    const int b2 = std::fgetc(file);
+    const int b3 = std::fgetc(file);
+    return static_cast<int32_t>(static_cast<uint32_t>(b0) + (static_cast<uint32_t>(b1) << 8) +
+                                (static_cast<uint32_t>(b2) << 16) +
+                                (static_cast<uint32_t>(b3) << 24));
+}
+
+unsigned readUint16(std::FILE* file) {
+    const int b0 = std::fgetc(file);
+    const int b1 = std::fgetc(file);
+    return (static_cast<unsigned>(b0) + (static_cast<unsigned>(b1) << 8)) & 0xFFFFu;
+}
+
+long fileSize(std::FILE* file) {
+    if (std::fseek(file, 0, SEEK_END) != 0) return -1;
+    return std::ftell(file);
+}
+
+// Where the pixel rows lie in the file, and how many bytes they take there and in memory.
+struct PixelLayout {
+    long offset;
+    size_t rowBytes;  // width * 3, as stored in memory
+    size_t stride;    // rowBytes rounded up to a multiple of 4, as stored in the file
+    size_t packedSize;
+};
+
+// Checks a header's word against the file before any memory is spent on it. The last row's
+// padding is not required: some writers leave it off.
+bool pixelLayoutFits(int width, int height, long offset, long size, PixelLayout& layout) {
+    if (width <= 0 || height <= 0 || size < 0) return false;
+    const uint64_t rowBytes = static_cast<uint64_t>(width) * 3u;
+    const uint64_t stride = (rowBytes + 3u) & ~uint64_t{3};
+    const uint64_t packed = rowBytes * static_cast<uint64_t>(height);
+    if (packed > std::numeric_limits<uint32_t>::max()) return false;
+    const uint64_t inFile = stride * static_cast<uint64_t>(height - 1) + rowBytes;
+    if (static_cast<uint64_t>(offset) > static_cast<uint64_t>(size) ||
+        inFile > static_cast<uint64_t>(size - offset)) {
+        return false;
+    }
+    layout = {offset, static_cast<size_t>(rowBytes), static_cast<size_t>(stride),
+              static_cast<size_t>(packed)};
+    return true;
+}
+
+// Reads the rows into buffer, which holds at least packedSize bytes, dropping each row's padding.
+bool readRows(std::FILE* file, const PixelLayout& layout, int height, unsigned char* buffer) {
+    if (std::fseek(file, layout.offset, SEEK_SET) != 0) return false;
+    if (layout.stride == layout.rowBytes) {
+        return std::fread(buffer, 1, layout.packedSize, file) == layout.packedSize;
+    }
+    const long padding = static_cast<long>(layout.stride - layout.rowBytes);
+    for (int row = 0; row < height; ++row) {
+        unsigned char* target = buffer + static_cast<size_t>(row) * layout.rowBytes;
+        if (std::fread(target, 1, layout.rowBytes, file) != layout.rowBytes) return false;
+        if (row + 1 < height && std::fseek(file, padding, SEEK_CUR) != 0) return false;
+    }
+    return true;
+}
+
+class FileCloser {
+  public:
+    explicit FileCloser(std::FILE* file) : file_(file) {}
+    ~FileCloser() { std::fclose(file_); }
+    FileCloser(const FileCloser&) = delete;
+    FileCloser& operator=(const FileCloser&) = delete;
+
+  private:
+    std::FILE* file_;
+};
+
+}  // namespace
+
+int Image::loadBmp(const char* path) {
+    std::FILE* file = std::fopen(path, "rb");
+    if (file == nullptr) {
+        std::printf("File Not Found : %s\n", path);
+        return 0;
+    }
+    const FileCloser closer(file);
+
+    std::fseek(file, 10, SEEK_CUR);
+    long offset = readInt32(file);
+    if (offset < minimumPixelOffset) offset = minimumPixelOffset;
+    std::fseek(file, 4, SEEK_CUR);
+
+    width = readInt32(file);
+    height = readInt32(file);
+
+    const unsigned planes = readUint16(file);
+    if (planes != 1) {
+        std::printf("Planes from %s is not 1: %u\n", path, planes);
+        return 0;
+    }
+    const unsigned bitsPerPixel = readUint16(file);
+    if (bitsPerPixel != 24) {
+        std::printf("Bpp from %s is not 24: %u\n", path, bitsPerPixel);
+        return 0;
+    }
+
+    PixelLayout layout{};
+    if (!pixelLayoutFits(width, height, offset, fileSize(file), layout)) {
+        std::printf("Error reading image data from %s.\n", path);
+        return 0;
+    }
+
+    try {
+        data.reset(new unsigned char[layout.packedSize]);
+    } catch (const std::bad_alloc&) {
+        std::printf("Error allocating memory for color-corrected image data");
+        return 0;
+    }
+
+    if (!readRows(file, layout, height, data.get())) {
+        std::printf("Error reading image data from %s.\n", path);
+        return 0;
+    }
+
+    // The file stores blue, green, red; OpenGL wants red, green, blue.
+    unsigned char* pixel = data.get();
+    for (size_t i = 0; i < layout.packedSize; i += 3) {
+        const unsigned char blue = pixel[i];
+        pixel[i] = pixel[i + 2];
+        pixel[i + 2] = blue;
+    }
+    return 1;
+}

@@ -1,0 +1,147 @@
+#include "RunningProgram.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <thread>
+
+namespace {
+
+std::string trimmed(std::string text) {
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+    return text;
+}
+
+std::string replaceWindow(std::string text, const std::string& window) {
+    for (size_t at = text.find("WINDOW"); at != std::string::npos; at = text.find("WINDOW")) {
+        text.replace(at, 6, window);
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string runCommand(const std::string& command) {
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) throw std::runtime_error("cannot run: " + command);
+    std::string result;
+    std::array<char, 4096> buffer{};
+    size_t got = 0;
+    while ((got = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+        result.append(buffer.data(), got);
+    const int status = pclose(pipe);
+    if (status != 0) throw std::runtime_error("command failed: " + command);
+    return result;
+}
+
+RunningProgram::Rgb RunningProgram::Screenshot::at(int x, int y) const {
+    if (x < 0 || y < 0 || x >= width || y >= height) throw std::out_of_range("pixel off picture");
+    const size_t i = (static_cast<size_t>(y) * width + x) * 3;
+    return {rgb[i], rgb[i + 1], rgb[i + 2]};
+}
+
+RunningProgram::RunningProgram(const std::string& workingDirectory) {
+    char pattern[] = "/tmp/rolling-cube-output-XXXXXX";
+    const int outputFd = mkstemp(pattern);
+    if (outputFd < 0) throw std::runtime_error("cannot make an output file");
+    outputPath_ = pattern;
+
+    pid_ = fork();
+    if (pid_ < 0) throw std::runtime_error("fork failed");
+    if (pid_ == 0) {
+        dup2(outputFd, STDOUT_FILENO);
+        if (chdir(workingDirectory.c_str()) != 0) _exit(127);
+        execl(ROLLING_CUBE_EXECUTABLE, ROLLING_CUBE_EXECUTABLE, static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(outputFd);
+
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (std::chrono::steady_clock::now() < deadline) {
+        if (!alive()) throw std::runtime_error("the program exited before showing its window");
+        const std::string found = trimmed(
+            runCommand("xdotool search --onlyvisible --name '^(Perspective|Ortho) Projection$' "
+                       "2>/dev/null | head -n1 || true"));
+        if (!found.empty()) {
+            window_ = found;
+            // Focus once, so that keys sent through the X test extension reach this window.
+            xdotool("windowfocus --sync WINDOW");
+            return;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    stop();
+    throw std::runtime_error("the program's window did not appear");
+}
+
+RunningProgram::~RunningProgram() { stop(); }
+
+int RunningProgram::stop() {
+    if (pid_ > 0) {
+        kill(pid_, SIGTERM);
+        waitpid(pid_, &status_, 0);
+        pid_ = -1;
+    }
+    if (!outputPath_.empty()) {
+        unlink(outputPath_.c_str());
+    }
+    return status_;
+}
+
+bool RunningProgram::alive() {
+    if (pid_ <= 0) return false;
+    if (waitpid(pid_, &status_, WNOHANG) == pid_) {
+        pid_ = -1;
+        return false;
+    }
+    return true;
+}
+
+std::string RunningProgram::title() const {
+    return trimmed(runCommand("xdotool getwindowname " + window_));
+}
+
+void RunningProgram::xdotool(const std::string& arguments) const {
+    runCommand("xdotool " + replaceWindow(arguments, window_) + " >/dev/null");
+}
+
+void RunningProgram::key(const std::string& name) {
+    xdotool("windowfocus --sync WINDOW key " + name);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+}
+
+RunningProgram::Screenshot RunningProgram::screenshot() const {
+    const std::string ppm = runCommand("import -window " + window_ + " -depth 8 ppm:-");
+    std::istringstream in(ppm);
+    std::string magic;
+    int maxValue = 0;
+    Screenshot shot;
+    in >> magic >> shot.width >> shot.height >> maxValue;
+    in.get();
+    if (magic != "P6" || maxValue != 255 || shot.width <= 0 || shot.height <= 0) {
+        throw std::runtime_error("import gave no 8-bit PPM picture");
+    }
+    shot.rgb.resize(static_cast<size_t>(shot.width) * shot.height * 3);
+    in.read(reinterpret_cast<char*>(shot.rgb.data()),
+            static_cast<std::streamsize>(shot.rgb.size()));
+    if (in.gcount() != static_cast<std::streamsize>(shot.rgb.size())) {
+        throw std::runtime_error("import gave a short picture");
+    }
+    return shot;
+}
+
+std::string RunningProgram::output() const {
+    std::ifstream in(outputPath_);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <string>
+#include <vector>
+
+// The real rolling-cube executable running in its own window on the current display, driven
+// with xdotool and photographed with ImageMagick's import. Only one should run at a time: the
+// window is found by its title, and keys and the mouse go to the one focused window.
+class RunningProgram {
+  public:
+    struct Rgb {
+        int r, g, b;
+    };
+
+    // An RGB picture of the window, y counting down from the top as on screen.
+    struct Screenshot {
+        int width = 0;
+        int height = 0;
+        std::vector<unsigned char> rgb;
+        Rgb at(int x, int y) const;
+    };
+
+    // Starts the program in workingDirectory (the repository root by default) and waits for its
+    // window; throws std::runtime_error if it does not appear.
+    explicit RunningProgram(const std::string& workingDirectory = ROLLING_CUBE_SOURCE_DIR);
+    ~RunningProgram();
+    RunningProgram(const RunningProgram&) = delete;
+    RunningProgram& operator=(const RunningProgram&) = delete;
+
+    const std::string& windowId() const { return window_; }
+    std::string title() const;
+    bool alive();
+
+    // Sends a key (an xdotool key name such as "o") to the focused window and waits a moment so
+    // that the program has handled it.
+    void key(const std::string& name);
+
+    // Runs an xdotool command line with "WINDOW" replaced by the window's id.
+    void xdotool(const std::string& arguments) const;
+
+    Screenshot screenshot() const;
+
+    // Everything the program has written to standard output so far.
+    std::string output() const;
+
+    // Stops the program and returns its exit status as waitpid reports it.
+    int stop();
+
+  private:
+    pid_t pid_ = -1;
+    std::string window_;
+    std::string outputPath_;
+    int status_ = 0;
+};
+
+// Runs a shell command and returns what it printed; throws if it fails.
+std::string runCommand(const std::string& command);

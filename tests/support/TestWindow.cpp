@@ -1,0 +1,74 @@
+#include "TestWindow.h"
+
+#include <GL/freeglut.h>
+#include <dlfcn.h>
+
+#include <cstdlib>
+#include <initializer_list>
+
+#include "app/AppState.h"
+#include "app/Projection.h"
+
+namespace testwindow {
+
+namespace {
+
+int window = 0;
+
+// Mesa unloads its driver at exit, after which the leak checker can no longer tell the driver's
+// own allocations from ours. Keeping it loaded lets the suppressions name it.
+void pinSoftwareDriver() {
+    for (const char* path : {"/usr/lib/x86_64-linux-gnu/dri/swrast_dri.so", "swrast_dri.so"}) {
+        if (dlopen(path, RTLD_NOW | RTLD_GLOBAL | RTLD_NODELETE) != nullptr) return;
+    }
+}
+
+void closeWindow() {
+    if (window != 0) glutDestroyWindow(window);
+    window = 0;
+    glutExit();
+}
+
+}  // namespace
+
+void open() {
+    static bool opened = false;
+    if (opened) return;
+    pinSoftwareDriver();
+    int argc = 1;
+    char name[] = "rolling-cube-tests";
+    char* argv[] = {name, nullptr};
+    glutInit(&argc, argv);
+    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+    glutInitWindowPosition(50, 100);
+    glutInitWindowSize(windowWidth, windowHeight);
+    window = glutCreateWindow("Rolling Cube test window");
+    std::atexit(closeWindow);
+    opened = true;
+}
+
+void resetToProgramState() {
+    open();
+    glViewport(0, 0, windowWidth, windowHeight);
+    glClearColor(0.25f, 0.25f, 0.25f, 0.0f);
+    glEnable(GL_DEPTH_TEST);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    setPerspective();
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glDrawBuffer(GL_BACK);
+    glReadBuffer(GL_BACK);
+    eye = Vector3(0.0f, 500.0f, 250.0f);
+    viewDir = Vector3(0.0f, -0.7071f, -0.7071f);
+    up = Vector3(0.0f, 0.7071f, -0.7071f);
+}
+
+Rgb readPixel(int x, int y) {
+    glFinish();
+    unsigned char pixel[4] = {0, 0, 0, 0};
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(x, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel);
+    return {pixel[0], pixel[1], pixel[2]};
+}
+
+}  // namespace testwindow
