@@ -1,0 +1,65 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+
+#include "TestWindow.h"
+#include "app/AppState.h"
+#include "app/MouseSteering.h"
+
+// Every case starts from the program's starting camera with no button held. The window must be
+// open because the callbacks post redisplays to the current window.
+class MouseSteering : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        testwindow::open();
+        eye = Vector3(0.0f, 500.0f, 250.0f);
+        viewDir = Vector3(0.0f, -0.7071f, -0.7071f);
+        up = Vector3(0.0f, 0.7071f, -0.7071f);
+        lastMouseX = 0;
+        lastMouseY = 0;
+        leftButtonDown = false;
+        rightButtonDown = false;
+    }
+};
+
+// An independent double-precision reference for turning a vector about an axis.
+struct Vec {
+    double x, y, z;
+};
+
+inline Vec toVec(const Vector3& v) { return {v.x, v.y, v.z}; }
+
+inline double dot(const Vec& a, const Vec& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+
+inline double length(const Vec& v) { return std::sqrt(dot(v, v)); }
+
+inline Vec crossed(const Vec& a, const Vec& b) {
+    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
+
+// Rodrigues' rotation written as v cos + (k x v) sin + k (k.v)(1 - cos).
+inline Vec rotated(const Vec& v, const Vec& axis, double angle) {
+    const double n = length(axis);
+    const Vec k{axis.x / n, axis.y / n, axis.z / n};
+    const Vec kv = crossed(k, v);
+    const double c = std::cos(angle);
+    const double s = std::sin(angle);
+    const double along = dot(k, v) * (1.0 - c);
+    return {v.x * c + kv.x * s + k.x * along, v.y * c + kv.y * s + k.y * along,
+            v.z * c + kv.z * s + k.z * along};
+}
+
+inline void expectNear(const Vector3& actual, const Vec& expected, double tolerance) {
+    EXPECT_NEAR(actual.x, expected.x, tolerance);
+    EXPECT_NEAR(actual.y, expected.y, tolerance);
+    EXPECT_NEAR(actual.z, expected.z, tolerance);
+}
+
+inline bool sameBits(const Vector3& a, const Vector3& b) {
+    return std::memcmp(&a.x, &b.x, sizeof(float)) == 0 &&
+           std::memcmp(&a.y, &b.y, sizeof(float)) == 0 &&
+           std::memcmp(&a.z, &b.z, sizeof(float)) == 0;
+}
