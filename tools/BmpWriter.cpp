@@ -1,0 +1,63 @@
+#include "BmpWriter.h"
+
+#include <cstdint>
+#include <fstream>
+#include <vector>
+
+namespace {
+
+void put16(std::vector<uint8_t>& out, uint32_t value) {
+    out.push_back(static_cast<uint8_t>(value));
+    out.push_back(static_cast<uint8_t>(value >> 8));
+}
+
+void put32(std::vector<uint8_t>& out, uint32_t value) {
+    put16(out, value & 0xFFFFu);
+    put16(out, value >> 16);
+}
+
+}  // namespace
+
+bool writeBmp(const Picture& picture, const std::string& path) {
+    const uint32_t headerBytes = 14 + 40;
+    const uint32_t stride = (static_cast<uint32_t>(picture.width) * 3 + 3) & ~3u;
+    const uint32_t pixelBytes = stride * static_cast<uint32_t>(picture.height);
+    const uint32_t pixelsPerMetre = 2835;  // 72 dots per inch
+
+    std::vector<uint8_t> out;
+    out.reserve(headerBytes + pixelBytes);
+    out.push_back('B');
+    out.push_back('M');
+    put32(out, headerBytes + pixelBytes);
+    put32(out, 0);  // reserved
+    put32(out, headerBytes);
+    put32(out, 40);
+    put32(out, static_cast<uint32_t>(picture.width));
+    put32(out, static_cast<uint32_t>(picture.height));
+    put16(out, 1);   // planes
+    put16(out, 24);  // bits per pixel
+    put32(out, 0);   // no compression
+    put32(out, pixelBytes);
+    put32(out, pixelsPerMetre);
+    put32(out, pixelsPerMetre);
+    put32(out, 0);  // colours used
+    put32(out, 0);  // important colours
+
+    for (int y = picture.height - 1; y >= 0; --y) {
+        const size_t rowStart = static_cast<size_t>(y) * picture.width * 3;
+        for (int x = 0; x < picture.width; ++x) {
+            const uint8_t* p = &picture.rgb[rowStart + static_cast<size_t>(x) * 3];
+            out.push_back(p[2]);
+            out.push_back(p[1]);
+            out.push_back(p[0]);
+        }
+        for (uint32_t pad = static_cast<uint32_t>(picture.width) * 3; pad < stride; ++pad) {
+            out.push_back(0);
+        }
+    }
+
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(reinterpret_cast<const char*>(out.data()), static_cast<std::streamsize>(out.size()));
+    file.close();
+    return static_cast<bool>(file);
+}
