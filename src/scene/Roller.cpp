@@ -76,6 +76,8 @@ void Roller::update(float dt) {
 }
 
 bool Roller::anyDirectionFree() const {
+    // With no scene to ask, no place is known to be free; resting is the only safe move.
+    if (activeScene == nullptr) return false;
     for (int d = RollNegX; d <= RollPosZ; ++d) {
         if (!blocked(footprintAfterRoll(position, halfEdge, d))) return true;
     }

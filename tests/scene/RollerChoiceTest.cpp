@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <set>
+#include <vector>
+
+#include "RandRecorder.h"
+#include "RollerChoiceRule.h"
+#include "RollerWorld.h"
+#include "scene/Scene.h"
+
+using rollerworld::Cell;
+
+namespace {
+
+void placeRoller(Roller& roller, Cell cell, int direction) {
+    roller.position =
+        Vector3(static_cast<float>(cell.first), 50.0f, static_cast<float>(cell.second));
+    roller.direction = direction;
+    roller.angle = 0.0f;
+}
+
+}  // namespace
+
+// The corner (400, -400) has one free neighbour, the cell the roller came from; the way back
+// opens only at the 100th draw, and the roller must find it within the same update.
+TEST(RollerChoice, TheDeadEndCornerIsLeftFromTheHundredthDrawOn) {
+    int earlyDrawsOfTheWayBack = 0;
+    for (unsigned seed = 1; seed <= 40; ++seed) {
+        SCOPED_TRACE(seed);
+        Scene scene;
+        Roller& roller = *scene.roller;
+        placeRoller(roller, {300, -400}, RollPosX);
+        std::srand(seed);
+
+        randrecorder::start();
+        scene.update(0.5f);  // exactly one roll: lands in the corner and chooses
+        const std::vector<int> draws = randrecorder::draws();
+
+        Cell cell;
+        ASSERT_TRUE(rollerworld::cellOf(roller, cell));
+        ASSERT_EQ(cell, Cell(400, -400));
+        EXPECT_EQ(roller.direction, RollNegX);
+        EXPECT_EQ(rollerworld::judgeChoice(cell, RollPosX, draws, roller.direction), "");
+        ASSERT_GE(draws.size(), 100u);
+        for (size_t i = 99; i + 1 < draws.size(); ++i) EXPECT_NE(draws[i] % 4, RollNegX);
+        for (size_t i = 0; i < 99; ++i) earlyDrawsOfTheWayBack += draws[i] % 4 == RollNegX;
+
+        // And it does roll back out.
+        scene.update(0.5f);
+        ASSERT_TRUE(rollerworld::cellOf(roller, cell));
+        EXPECT_EQ(cell, Cell(300, -400));
+    }
+    // The early draws of the way back were refused, not absent.
+    EXPECT_GT(earlyDrawsOfTheWayBack, 40);
+}
+
+// The magenta block covers x 0..100, z 100..200, so from the start only +z is taken.
+TEST(RollerChoice, FromTheStartEveryWayButPlusZIsTaken) {
+    std::set<int> chosen;
+    int refusedPlusZ = 0;
+    for (unsigned seed = 1; seed <= 200; ++seed) {
+        SCOPED_TRACE(seed);
+        Scene scene;
+        Roller& roller = *scene.roller;
+        ASSERT_EQ(roller.direction, RollNone);
+        std::srand(seed);
+        randrecorder::start();
+        roller.chooseDirection();
+        const std::vector<int>& draws = randrecorder::draws();
+        ASSERT_EQ(rollerworld::judgeChoice({0, 0}, RollNone, draws, roller.direction), "");
+        chosen.insert(roller.direction);
+        for (int d : draws) refusedPlusZ += d % 4 == RollPosZ;
+        // With no previous roll nothing counts as going back, so the first free draw stands.
+        for (size_t i = 0; i + 1 < draws.size(); ++i) EXPECT_EQ(draws[i] % 4, RollPosZ);
+    }
+    EXPECT_EQ(chosen, (std::set<int>{RollNegX, RollNegZ, RollPosX}));
+    EXPECT_GT(refusedPlusZ, 0);
+}
+
+// Going back is refused before the 100th attempt even where other ways are open.
+TEST(RollerChoice, TheWayBackIsNotTakenWhenAnotherIsOpen) {
+    int drawsOfTheWayBack = 0;
+    for (unsigned seed = 1; seed <= 200; ++seed) {
+        SCOPED_TRACE(seed);
+        Scene scene;
+        Roller& roller = *scene.roller;
+        placeRoller(roller, {-200, 0}, RollNegX);  // came from (-100, 0); all four ways open
+        std::srand(seed);
+        randrecorder::start();
+        roller.chooseDirection();
+        const std::vector<int>& draws = randrecorder::draws();
+        EXPECT_EQ(rollerworld::judgeChoice({-200, 0}, RollNegX, draws, roller.direction), "");
+        EXPECT_NE(roller.direction, RollPosX);
+        for (int d : draws) drawsOfTheWayBack += d % 4 == RollPosX;
+    }
+    EXPECT_GT(drawsOfTheWayBack, 0);
+}

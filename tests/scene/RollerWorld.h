@@ -1,0 +1,82 @@
+#pragma once
+
+#include <cmath>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "scene/RollDirection.h"
+#include "scene/Roller.h"
+
+// The roller's world as a grid of 100-unit cells, worked out by hand from the block layout,
+// so that tests can judge the roller's moves without asking the code under test.
+namespace rollerworld {
+
+// Centre x and z of a cell.
+using Cell = std::pair<int, int>;
+
+inline std::string describe(Cell c) {
+    return "(" + std::to_string(c.first) + ", " + std::to_string(c.second) + ")";
+}
+
+// Cells a block reaches into. Blocks that only touch a cell's side leave it free.
+inline const std::set<Cell>& takenCells() {
+    static const std::set<Cell> taken = {
+        {0, -300},   {0, -200},   {100, -300}, {100, -200}, {300, -300}, {300, -200}, {400, -300},
+        {400, -200}, {-100, 100}, {-100, 200}, {0, 100},    {0, 200},    {100, 100},  {100, 200},
+    };
+    return taken;
+}
+
+inline bool onGround(Cell c) {
+    return c.first % 100 == 0 && c.second % 100 == 0 && std::abs(c.first) <= 400 &&
+           std::abs(c.second) <= 400;
+}
+
+inline bool isFree(Cell c) { return onGround(c) && takenCells().count(c) == 0; }
+
+inline std::vector<Cell> freeCells() {
+    std::vector<Cell> cells;
+    for (int x = -400; x <= 400; x += 100) {
+        for (int z = -400; z <= 400; z += 100) {
+            if (isFree({x, z})) cells.push_back({x, z});
+        }
+    }
+    return cells;
+}
+
+inline Cell neighbour(Cell c, int direction) {
+    switch (direction) {
+        case RollNegX:
+            return {c.first - 100, c.second};
+        case RollPosX:
+            return {c.first + 100, c.second};
+        case RollNegZ:
+            return {c.first, c.second - 100};
+        case RollPosZ:
+            return {c.first, c.second + 100};
+        default:
+            return c;
+    }
+}
+
+inline int freeNeighbourCount(Cell c) {
+    int count = 0;
+    for (int d = RollNegX; d <= RollPosZ; ++d) count += isFree(neighbour(c, d)) ? 1 : 0;
+    return count;
+}
+
+inline int reverseOf(int direction) { return (direction + 2) % 4; }
+
+// The roller's cell, or nothing if its centre is not exactly on a cell centre at rest height.
+inline bool cellOf(const Roller& roller, Cell& cell) {
+    const long x = std::lround(roller.position.x);
+    const long z = std::lround(roller.position.z);
+    cell = {static_cast<int>(x), static_cast<int>(z)};
+    return static_cast<float>(x) == roller.position.x &&
+           static_cast<float>(z) == roller.position.z && roller.position.y == 50.0f &&
+           onGround(cell);
+}
+
+}  // namespace rollerworld
