@@ -11,10 +11,10 @@
 
 namespace {
 
-// On a terminal each text shows at once, so the user sees which file is being read.
+// On a terminal each text shows at once, so the user sees which file is being read. Asked
+// anew every time: standard output may be redirected after the first load.
 void showNow() {
-    static const bool toTerminal = isatty(fileno(stdout)) != 0;
-    if (toTerminal) std::fflush(stdout);
+    if (isatty(fileno(stdout)) != 0) std::fflush(stdout);
 }
 
 void loadOne(const char* what, int (Scene::*load)(const char*), Scene& scene, const char* path) {

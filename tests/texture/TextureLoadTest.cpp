@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "BmpBytes.h"
+#include "TestFiles.h"
+#include "TestWindow.h"
+#include "texture/TextureLoader.h"
+
+namespace {
+
+int load(const std::string& path, GLuint& slot) {
+    testing::internal::CaptureStdout();
+    const int result = loadTexture(path.c_str(), slot);
+    testing::internal::GetCapturedStdout();
+    return result;
+}
+
+GLint boundTexture() {
+    GLint name = 0;
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &name);
+    return name;
+}
+
+GLint levelParameter(GLenum parameter) {
+    GLint value = 0;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, parameter, &value);
+    return value;
+}
+
+GLint textureParameter(GLenum parameter) {
+    GLint value = 0;
+    glGetTexParameteriv(GL_TEXTURE_2D, parameter, &value);
+    return value;
+}
+
+int value(int x, int y, int channel) { return 10 + 40 * y + 7 * x + channel; }
+
+class TextureLoad : public testing::Test {
+  protected:
+    void SetUp() override { testwindow::resetToProgramState(); }
+
+    // A 5 x 3 picture: its rows carry a padding byte in the file and none in memory.
+    std::string oddWidthFile() {
+        BmpHeader header;
+        header.width = 5;
+        header.height = 3;
+        const std::string path = dir.file("odd.bmp");
+        writeFile(path, bmpFile(header, paddedRows(5, 3, 0xEE, value)));
+        return path;
+    }
+
+    TempDir dir;
+};
+
+TEST_F(TextureLoad, OddWidthPictureArrivesWholeInTheTexture) {
+    GLuint slot = 0;
+    ASSERT_EQ(load(oddWidthFile(), slot), 1);
+    ASSERT_NE(slot, 0u);
+    EXPECT_EQ(glIsTexture(slot), GL_TRUE);
+    EXPECT_EQ(boundTexture(), static_cast<GLint>(slot));
+    EXPECT_EQ(levelParameter(GL_TEXTURE_WIDTH), 5);
+    EXPECT_EQ(levelParameter(GL_TEXTURE_HEIGHT), 3);
+    // Without mipmaps only a linear (or nearest) minifying filter leaves the texture usable.
+    EXPECT_EQ(textureParameter(GL_TEXTURE_MIN_FILTER), GL_LINEAR);
+    EXPECT_EQ(textureParameter(GL_TEXTURE_MAG_FILTER), GL_LINEAR);
+    EXPECT_EQ(textureParameter(GL_TEXTURE_WRAP_S), GL_REPEAT);
+    EXPECT_EQ(textureParameter(GL_TEXTURE_WRAP_T), GL_REPEAT);
+
+    std::vector<unsigned char> texels(5 * 3 * 3, 0);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, texels.data());
+    std::vector<unsigned char> expected;
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 5; ++x) {
+            for (int channel = 0; channel < 3; ++channel) {
+                expected.push_back(static_cast<unsigned char>(value(x, y, channel)));
+            }
+        }
+    }
+    EXPECT_EQ(texels, expected);
+    glDeleteTextures(1, &slot);
+}
+
+TEST_F(TextureLoad, FailureLeavesTheSlotAndTheBoundTextureAsTheyWere) {
+    GLuint held = 0;
+    GLuint bound = 0;
+    glGenTextures(1, &held);
+    glBindTexture(GL_TEXTURE_2D, held);
+    glGenTextures(1, &bound);
+    glBindTexture(GL_TEXTURE_2D, bound);
+
+    BmpHeader deep;
+    deep.bitsPerPixel = 32;
+    writeFile(dir.file("deep.bmp"), bmpFile(deep, std::string(16, '\x01')));
+    for (const std::string& path : {dir.file("missing.bmp"), dir.file("deep.bmp")}) {
+        SCOPED_TRACE(path);
+        GLuint slot = held;
+        EXPECT_EQ(load(path, slot), 0);
+        EXPECT_EQ(slot, held);
+        EXPECT_EQ(glIsTexture(held), GL_TRUE);
+        EXPECT_EQ(boundTexture(), static_cast<GLint>(bound));
+    }
+    glDeleteTextures(1, &held);
+    glDeleteTextures(1, &bound);
+}
+
+TEST_F(TextureLoad, LoadingIntoAFullSlotDeletesItsOldTexture) {
+    GLuint slot = 0;
+    ASSERT_EQ(load(oddWidthFile(), slot), 1);
+    const GLuint first = slot;
+    writeFile(dir.file("small.bmp"), bmpFile({}, std::string(16, '\x40')));
+    ASSERT_EQ(load(dir.file("small.bmp"), slot), 1);
+
+    // OpenGL may hand out a freed name again; a name still in use it never hands out.
+    EXPECT_TRUE(slot == first || glIsTexture(first) == GL_FALSE);
+    EXPECT_EQ(boundTexture(), static_cast<GLint>(slot));
+    EXPECT_EQ(levelParameter(GL_TEXTURE_WIDTH), 2);
+    glDeleteTextures(1, &slot);
+}
+
+}  // namespace
