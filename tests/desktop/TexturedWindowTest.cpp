@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <string>
+#include <thread>
+
+#include "RunningProgram.h"
+#include "TextureWindowClose.h"
+
+namespace {
+
+using Rgb = RunningProgram::Rgb;
+
+// The grass picture: green well above red and blue.
+bool grassLike(const Rgb& c) { return c.g > c.r + 20 && c.g > c.b + 20; }
+
+// The roller is cyan; its picture is a light face with dark spots. Red stays near zero and green
+// and blue stay together on both, which neither the grass, the grey background nor any block
+// colour does.
+bool cyan(const Rgb& c) { return c.r < 40 && c.g - c.b < 25 && c.b - c.g < 25; }
+bool lightCyan(const Rgb& c) { return cyan(c) && c.g > 120; }
+bool darkCyan(const Rgb& c) { return cyan(c) && c.g >= 15 && c.g <= 110; }
+
+struct RollerSpots {
+    int light = 0;
+    int dark = 0;  // counted only within the light pixels' bounding box
+};
+
+RollerSpots findRollerSpots(const RunningProgram::Screenshot& shot) {
+    RollerSpots spots;
+    int left = shot.width, right = -1, top = shot.height, bottom = -1;
+    for (int y = 0; y < shot.height; ++y) {
+        for (int x = 0; x < shot.width; ++x) {
+            if (!lightCyan(shot.at(x, y))) continue;
+            ++spots.light;
+            left = std::min(left, x);
+            right = std::max(right, x);
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+        }
+    }
+    for (int y = top; y <= bottom; ++y) {
+        for (int x = left; x <= right; ++x) {
+            if (darkCyan(shot.at(x, y))) ++spots.dark;
+        }
+    }
+    return spots;
+}
+
+TEST(TexturedWindow, GroundShowsGrassAndRollerShowsItsSpots) {
+    RunningProgram program;
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+
+    const auto ground = program.screenshot();
+    int grass = 0;
+    int darkestGreen = 255;
+    int lightestGreen = 0;
+    for (int y = 0; y < ground.height; ++y) {
+        for (int x = 0; x < ground.width; ++x) {
+            const Rgb c = ground.at(x, y);
+            if (!grassLike(c)) continue;
+            ++grass;
+            darkestGreen = std::min(darkestGreen, c.g);
+            lightestGreen = std::max(lightestGreen, c.g);
+        }
+    }
+    // The ground fills most of the view; untextured it would be one flat cyan.
+    EXPECT_GT(grass, ground.width * ground.height / 3);
+    EXPECT_GT(lightestGreen - darkestGreen, 60);
+
+    // The roller wanders, sometimes out of view: look a few times.
+    RollerSpots best;
+    for (int attempt = 0; attempt < 20 && best.dark < 40; ++attempt) {
+        const RollerSpots spots = findRollerSpots(program.screenshot());
+        if (spots.light > 400 && (best.light == 0 || spots.dark > best.dark)) best = spots;
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    }
+    EXPECT_GT(best.light, 400) << "the roller never showed";
+    EXPECT_GE(best.dark, 40) << "the roller showed no dark spots";
+    EXPECT_LT(best.dark, best.light);
+    EXPECT_TRUE(program.alive());
+}
+
+// Redirected to a file, the texts sit in the output buffer until the program exits, so the
+// program is closed the ordinary way rather than killed.
+TEST(TexturedWindow, ConsoleReportsEachLoadOnItsOwnLine) {
+    RunningProgram program;
+    ASSERT_TRUE(askWindowToClose(program.windowId()));
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (program.alive() && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    ASSERT_FALSE(program.alive()) << "the program did not close with its window";
+    EXPECT_EQ(program.output(),
+              "Loading cube texture... Success\n"
+              "Loading ground texture... Success\n"
+              "Loading roller texture... Success\n");
+    const int status = program.stop();
+    EXPECT_TRUE(WIFEXITED(status)) << "status " << status;
+}
+
+}  // namespace
