@@ -56,7 +56,10 @@ TEST(RollerBoxedIn, RestsWithoutDrawingAndRollsOnceASideOpens) {
     std::srand(1);
 
     randrecorder::start();
-    for (int i = 0; i < 100; ++i) scene.update(0.016f);
+    for (int i = 0; i < 100; ++i) {
+        scene.update(0.016f);
+        ASSERT_EQ(roller.angle, 0.0f);  // resting, not turning on the spot
+    }
     scene.update(5.0f);
     // Finding no way out costs no random numbers, so the path elsewhere is not disturbed.
     EXPECT_TRUE(randrecorder::draws().empty());
@@ -95,7 +98,10 @@ TEST(RollerBoxedIn, ARollThatEndsBoxedInRestsWhereItLanded) {
     EXPECT_EQ(roller.direction, RollNone);
     EXPECT_EQ(roller.angle, 0.0f);
 
-    for (int i = 0; i < 100; ++i) scene.update(0.016f);
+    for (int i = 0; i < 100; ++i) {
+        scene.update(0.016f);
+        ASSERT_EQ(roller.angle, 0.0f);
+    }
     EXPECT_EQ(cellOf(roller), Cell(-300, -400));
     EXPECT_EQ(roller.direction, RollNone);
     EXPECT_TRUE(randrecorder::draws().empty());
@@ -104,9 +110,11 @@ TEST(RollerBoxedIn, ARollThatEndsBoxedInRestsWhereItLanded) {
     // once rather than after a hundred draws.
     putBlock(scene, 2, {300, 300});
     randrecorder::start();
+    scene.update(0.016f);
+    EXPECT_EQ(roller.direction, RollNegX);
+    EXPECT_LT(randrecorder::draws().size(), 100u);
     scene.update(0.5f);
     EXPECT_EQ(cellOf(roller), Cell(-400, -400));
-    EXPECT_LT(randrecorder::draws().size(), 100u);
 }
 
 TEST(RollerBoxedIn, ARollerWithNoSceneToAskRests) {

@@ -96,3 +96,40 @@ TEST(RollerChoice, TheWayBackIsNotTakenWhenAnotherIsOpen) {
     }
     EXPECT_GT(drawsOfTheWayBack, 0);
 }
+
+// The landing square is exactly the neighbouring cell: blocks that fill the cells around it,
+// touching its sides, leave the roll open, while the roller's other three ways are filled.
+TEST(RollerChoice, ACellHemmedInByTouchingBlocksCanStillBeRolledInto) {
+    for (int d = RollNegX; d <= RollPosZ; ++d) {
+        SCOPED_TRACE(testing::Message() << "direction " << d);
+        Scene scene;
+        Roller& roller = *scene.roller;
+        const Cell ahead = rollerworld::neighbour({0, 0}, d);
+        const float fx = static_cast<float>(ahead.first);
+        const float fz = static_cast<float>(ahead.second);
+        // The side axis runs across the roll; each side block spans the two cells beside the
+        // roller and beside the landing cell.
+        const float sx = fz != 0 ? 100.0f : 0.0f;
+        const float sz = fx != 0 ? 100.0f : 0.0f;
+        const float alongX = fx != 0 ? 100.0f : 50.0f;
+        const float alongZ = fz != 0 ? 100.0f : 50.0f;
+        auto place = [&](int index, float x, float z, float hx, float hz) {
+            Cube& block = *scene.cubes[index];
+            block.position = Vector3(x, 50.0f, z);
+            block.halfSize[0] = hx;
+            block.halfSize[2] = hz;
+        };
+        place(0, 2 * fx, 2 * fz, 50, 50);                    // beyond the landing cell
+        place(1, -fx, -fz, 50, 50);                          // behind the roller
+        place(2, fx / 2 + sx, fz / 2 + sz, alongX, alongZ);  // one side
+        place(3, fx / 2 - sx, fz / 2 - sz, alongX, alongZ);  // the other side
+        place(4, 400, 400, 50, 50);                          // out of the way
+        ASSERT_FALSE(scene.isBlocked(fx - 50, fz - 50, fx + 50, fz + 50));
+
+        std::srand(1);
+        scene.update(0.5f);
+        Cell cell;
+        ASSERT_TRUE(rollerworld::cellOf(roller, cell));
+        EXPECT_EQ(cell, ahead);
+    }
+}
