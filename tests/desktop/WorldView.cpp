@@ -1,0 +1,239 @@
+#include "WorldView.h"
+
+#include <cmath>
+#include <limits>
+#include <stdexcept>
+#include <utility>
+
+namespace worldview {
+
+const BlockColour blockColours[5] = {
+    {"red", true, false, false},   {"green", false, true, false},  {"blue", false, false, true},
+    {"yellow", true, true, false}, {"magenta", true, false, true},
+};
+
+namespace {
+
+constexpr int windowWidth = 640;
+constexpr int windowHeight = 480;
+// The even pixels looked at: from two outside the window to two beyond it on each side.
+constexpr int evenColumns = windowWidth / 2 + 4;
+constexpr int evenRows = windowHeight / 2 + 4;
+constexpr double nearDepth = 10;
+constexpr double farDepth = 10000;
+constexpr double groundHalf = 500;
+constexpr double rollerHalf = 50;
+
+struct BlockShape {
+    double x, y, z, hx, hy, hz;
+};
+
+const BlockShape blockShapes[5] = {
+    {0, 25, -250, 25, 25, 25},   {100, 25, -250, 50, 25, 25}, {-100, 50, 150, 25, 50, 25},
+    {350, 25, -250, 25, 25, 50}, {50, 50, 150, 50, 50, 50},
+};
+
+bool overlaps(const BlockShape& b, double xMin, double zMin, double xMax, double zMax) {
+    return b.x + b.hx > xMin && b.x - b.hx < xMax && b.z + b.hz > zMin && b.z - b.hz < zMax;
+}
+
+}  // namespace
+
+View::View(Projection projection) : projection_(projection) {
+    // The program's starting camera, in the single precision it keeps it in.
+    const float eyeF[3] = {0.0f, 500.0f, 250.0f};
+    const float dirF[3] = {0.0f, -0.7071f, -0.7071f};
+    const float upF[3] = {0.0f, 0.7071f, -0.7071f};
+    const float centreF[3] = {eyeF[0] + dirF[0], eyeF[1] + dirF[1], eyeF[2] + dirF[2]};
+    eye_ = {eyeF[0], eyeF[1], eyeF[2]};
+    Vec f{centreF[0] - eye_.x, centreF[1] - eye_.y, centreF[2] - eye_.z};
+    const double fLength = std::sqrt(f.x * f.x + f.y * f.y + f.z * f.z);
+    forward_ = {f.x / fLength, f.y / fLength, f.z / fLength};
+    // side = forward x up, then up again as side x forward, both unit length.
+    Vec s{forward_.y * upF[2] - forward_.z * upF[1], forward_.z * upF[0] - forward_.x * upF[2],
+          forward_.x * upF[1] - forward_.y * upF[0]};
+    const double sLength = std::sqrt(s.x * s.x + s.y * s.y + s.z * s.z);
+    side_ = {s.x / sLength, s.y / sLength, s.z / sLength};
+    up_ = {side_.y * forward_.z - side_.z * forward_.y, side_.z * forward_.x - side_.x * forward_.z,
+           side_.x * forward_.y - side_.y * forward_.x};
+
+    for (int i = 0; i < 5; ++i) {
+        const BlockShape& b = blockShapes[i];
+        solids_.push_back({{b.x - b.hx, b.y - b.hy, b.z - b.hz},
+                           {b.x + b.hx, b.y + b.hy, b.z + b.hz},
+                           {Seen::Block, i}});
+    }
+    solids_.push_back(
+        {{-groundHalf, -1, -groundHalf}, {groundHalf, 0, groundHalf}, {Seen::Ground, -1}});
+
+    // The rolling cube rests on the free cells of a 100-unit grid and tips from one to a free
+    // neighbour about the edge they share; while it tips, it stays over the two cells and within
+    // its diagonal, 2h * sqrt(2), of that edge. A little margin keeps rounding on the safe side.
+    constexpr double margin = 1.0;
+    const double reach = 2 * rollerHalf * std::sqrt(2.0) + margin;
+    const Sight roller{Seen::Unknown, -1, true};
+    const auto isFree = [](int cx, int cz) {
+        if (cx < -400 || cx > 400 || cz < -400 || cz > 400) return false;
+        for (const BlockShape& b : blockShapes) {
+            if (overlaps(b, cx - rollerHalf, cz - rollerHalf, cx + rollerHalf, cz + rollerHalf))
+                return false;
+        }
+        return true;
+    };
+    for (int cx = -400; cx <= 400; cx += 100) {
+        for (int cz = -400; cz <= 400; cz += 100) {
+            if (!isFree(cx, cz)) continue;
+            const double h = rollerHalf + margin;
+            solids_.push_back({{cx - h, 0, cz - h}, {cx + h, 2 * h, cz + h}, roller});
+            if (isFree(cx + 100, cz)) {
+                Solid tip{{cx - h, 0, cz - h}, {cx + 100 + h, reach, cz + h}, roller};
+                tip.round = true;
+                tip.lineAlongZ = true;
+                tip.lineAt = cx + rollerHalf;
+                tip.radius = reach;
+                solids_.push_back(tip);
+            }
+            if (isFree(cx, cz + 100)) {
+                Solid tip{{cx - h, 0, cz - h}, {cx + h, reach, cz + 100 + h}, roller};
+                tip.round = true;
+                tip.lineAlongZ = false;
+                tip.lineAt = cz + rollerHalf;
+                tip.radius = reach;
+                solids_.push_back(tip);
+            }
+        }
+    }
+
+    evenSights_.reserve(evenColumns * evenRows);
+    for (int r = 0; r < evenRows; ++r) {
+        for (int c = 0; c < evenColumns; ++c) evenSights_.push_back(sightAt(2 * c - 4, 2 * r - 4));
+    }
+}
+
+const Sight& View::evenSight(int column, int row) const {
+    const int c = column / 2 + 2;
+    const int r = row / 2 + 2;
+    if (column % 2 != 0 || row % 2 != 0 || c < 0 || r < 0 || c >= evenColumns || r >= evenRows) {
+        throw std::out_of_range("only even pixels in or just around the window");
+    }
+    return evenSights_[static_cast<size_t>(r) * evenColumns + c];
+}
+
+bool View::toScreen(double x, double y, double z, double& column, double& row) const {
+    const Vec d{x - eye_.x, y - eye_.y, z - eye_.z};
+    const double across = d.x * side_.x + d.y * side_.y + d.z * side_.z;
+    const double upwards = d.x * up_.x + d.y * up_.y + d.z * up_.z;
+    const double depth = d.x * forward_.x + d.y * forward_.y + d.z * forward_.z;
+    if (depth < nearDepth || depth > farDepth) return false;
+    double windowX = 0, windowY = 0;
+    if (projection_ == Projection::Perspective) {
+        const double halfHeight = std::tan(15.0 * M_PI / 180.0);
+        const double aspect = static_cast<float>(windowWidth) / static_cast<float>(windowHeight);
+        windowX = (across / (depth * halfHeight * aspect) + 1) * windowWidth / 2;
+        windowY = (upwards / (depth * halfHeight) + 1) * windowHeight / 2;
+    } else {
+        // One world unit to a pixel, centred on the line of sight.
+        windowX = across + windowWidth / 2;
+        windowY = upwards + windowHeight / 2;
+    }
+    column = windowX;
+    row = windowHeight - windowY;
+    return true;
+}
+
+void View::lineOfSight(double column, double row, Vec& origin, Vec& direction) const {
+    const double windowX = column;
+    const double windowY = windowHeight - row;
+    if (projection_ == Projection::Perspective) {
+        const double halfHeight = std::tan(15.0 * M_PI / 180.0);
+        const double aspect = static_cast<float>(windowWidth) / static_cast<float>(windowHeight);
+        const double a = (windowX / (windowWidth / 2) - 1) * halfHeight * aspect;
+        const double b = (windowY / (windowHeight / 2) - 1) * halfHeight;
+        origin = eye_;
+        direction = {forward_.x + a * side_.x + b * up_.x, forward_.y + a * side_.y + b * up_.y,
+                     forward_.z + a * side_.z + b * up_.z};
+    } else {
+        const double a = windowX - windowWidth / 2;
+        const double b = windowY - windowHeight / 2;
+        origin = {eye_.x + a * side_.x + b * up_.x, eye_.y + a * side_.y + b * up_.y,
+                  eye_.z + a * side_.z + b * up_.z};
+        direction = forward_;
+    }
+}
+
+bool View::enters(const Solid& solid, const Vec& o, const Vec& d, double& t) {
+    // The direction's forward component is 1 in both projections, so t is the depth.
+    double tMin = nearDepth, tMax = farDepth;
+    const double origin[3] = {o.x, o.y, o.z};
+    const double dir[3] = {d.x, d.y, d.z};
+    const double lo[3] = {solid.min.x, solid.min.y, solid.min.z};
+    const double hi[3] = {solid.max.x, solid.max.y, solid.max.z};
+    for (int axis = 0; axis < 3; ++axis) {
+        if (dir[axis] == 0) {
+            if (origin[axis] < lo[axis] || origin[axis] > hi[axis]) return false;
+            continue;
+        }
+        double t0 = (lo[axis] - origin[axis]) / dir[axis];
+        double t1 = (hi[axis] - origin[axis]) / dir[axis];
+        if (t0 > t1) std::swap(t0, t1);
+        tMin = std::fmax(tMin, t0);
+        tMax = std::fmin(tMax, t1);
+        if (tMin > tMax) return false;
+    }
+    if (solid.round) {
+        // Across the line the sight is a 2D line u = u0 + t du, y = y0 + t dy; keep the part
+        // within the radius of (lineAt, 0).
+        const double u0 = (solid.lineAlongZ ? o.x : o.z) - solid.lineAt;
+        const double du = solid.lineAlongZ ? d.x : d.z;
+        const double a = du * du + d.y * d.y;
+        const double b = 2 * (u0 * du + o.y * d.y);
+        const double c = u0 * u0 + o.y * o.y - solid.radius * solid.radius;
+        if (a == 0) {
+            if (c > 0) return false;
+        } else {
+            const double discriminant = b * b - 4 * a * c;
+            if (discriminant < 0) return false;
+            const double root = std::sqrt(discriminant);
+            tMin = std::fmax(tMin, (-b - root) / (2 * a));
+            tMax = std::fmin(tMax, (-b + root) / (2 * a));
+            if (tMin > tMax) return false;
+        }
+    }
+    t = tMin;
+    return true;
+}
+
+Sight View::sightAt(int column, int row) const {
+    Vec o{}, d{};
+    lineOfSight(column + 0.5, row + 0.5, o, d);
+    double nearestFixed = std::numeric_limits<double>::infinity();
+    double nearestRoller = nearestFixed;
+    Sight seen{Seen::Background, -1, false};
+    for (const Solid& solid : solids_) {
+        double t = 0;
+        if (!enters(solid, o, d, t)) continue;
+        if (solid.sight.rollerMayCover) {
+            nearestRoller = std::fmin(nearestRoller, t);
+        } else if (t < nearestFixed) {
+            nearestFixed = t;
+            seen = solid.sight;
+        }
+    }
+    seen.rollerMayCover = nearestRoller < nearestFixed;
+    return seen;
+}
+
+Sight View::robustSightAt(int column, int row) const {
+    Sight centre = evenSight(column, row);
+    if (centre.seen == Seen::Unknown) return centre;
+    for (const auto& [dc, dr] :
+         {std::pair{-2, 0}, std::pair{2, 0}, std::pair{0, -2}, std::pair{0, 2}, std::pair{-2, -2},
+          std::pair{2, 2}, std::pair{-2, 2}, std::pair{2, -2}}) {
+        const Sight& near = evenSight(column + dc, row + dr);
+        if (!near.sameThing(centre)) return {};
+        centre.rollerMayCover = centre.rollerMayCover || near.rollerMayCover;
+    }
+    return centre;
+}
+
+}  // namespace worldview
