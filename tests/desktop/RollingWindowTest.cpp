@@ -1,0 +1,177 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <string>
+#include <thread>
+#include <utility>
+#include <vector>
+
+#include "../scene/RollerWorld.h"
+#include "RollingPlainTextures.h"
+#include "RunningProgram.h"
+#include "scene/Scene.h"
+
+namespace {
+
+using Rgb = RunningProgram::Rgb;
+
+const double invRoot2 = 1.0 / std::sqrt(2.0);
+
+// The orthographic view from the starting camera shows one unit as one pixel: x runs straight
+// across, and as the camera looks 45 degrees down towards -z, a point's row from the top grows
+// with z - y.
+double columnOf(double x) { return 320 + x; }
+double rowOf(double y, double z) { return 240 + (z - y + 250) * invRoot2; }
+
+struct ScreenRect {
+    double c0, c1, r0, r1;
+    bool contains(double c, double r) const { return c >= c0 && c <= c1 && r >= r0 && r <= r1; }
+};
+
+// Everything a roller can cover on screen while it rests on a free cell or tips over to a free
+// neighbour: it stays above the two cells and never rises higher than the cube's diagonal.
+std::vector<ScreenRect> rollerReach() {
+    constexpr double margin = 2;
+    const double top = 100 * std::sqrt(2.0);
+    std::vector<ScreenRect> reach;
+    for (const rollerworld::Cell& from : rollerworld::freeCells()) {
+        for (int d = RollNegX; d <= RollNone; ++d) {
+            const rollerworld::Cell to = rollerworld::neighbour(from, d);  // from itself: resting
+            if (!rollerworld::isFree(to)) continue;
+            const double xMin = std::min(from.first, to.first) - 50;
+            const double xMax = std::max(from.first, to.first) + 50;
+            const double zMin = std::min(from.second, to.second) - 50;
+            const double zMax = std::max(from.second, to.second) + 50;
+            reach.push_back({columnOf(xMin) - margin, columnOf(xMax) + margin,
+                             rowOf(top, zMin) - margin, rowOf(0, zMax) + margin});
+        }
+    }
+    return reach;
+}
+
+struct BlockPixels {
+    Rgb colour;
+    std::vector<std::pair<int, int>> pixels;  // column, row
+};
+
+// For each block, the on-screen pixels of its top face that no roller in a place it may take
+// can hide. A roller that went into a block would stand over its top face and hide them.
+std::vector<BlockPixels> pixelsNoRollerCanHide(const Scene& world) {
+    constexpr double inset = 3;
+    const std::vector<ScreenRect> reach = rollerReach();
+    std::vector<BlockPixels> blocks;
+    for (const auto& cube : world.cubes) {
+        const double x = cube->position.x;
+        const double z = cube->position.z;
+        const double top = cube->position.y + cube->halfSize[1];
+        const ScreenRect face{
+            columnOf(x - cube->halfSize[0]) + inset, columnOf(x + cube->halfSize[0]) - inset,
+            rowOf(top, z - cube->halfSize[2]) + inset, rowOf(top, z + cube->halfSize[2]) - inset};
+        BlockPixels block{
+            {static_cast<int>(cube->color[0] * 255), static_cast<int>(cube->color[1] * 255),
+             static_cast<int>(cube->color[2] * 255)},
+            {}};
+        for (int c = 0; c < 640; ++c) {
+            for (int r = 0; r < 480; ++r) {
+                const double cc = c + 0.5;
+                const double rc = r + 0.5;
+                if (!face.contains(cc, rc)) continue;
+                bool hideable = false;
+                for (const ScreenRect& room : reach) hideable = hideable || room.contains(cc, rc);
+                if (!hideable) block.pixels.push_back({c, r});
+            }
+        }
+        blocks.push_back(block);
+    }
+    return blocks;
+}
+
+bool near(int value, int expected) { return std::abs(value - expected) <= 40; }
+bool isColour(Rgb p, Rgb c) { return near(p.r, c.r) && near(p.g, c.g) && near(p.b, c.b); }
+
+const Rgb white{255, 255, 255};
+const Rgb cyan{0, 255, 255};
+
+}  // namespace
+
+// With plain white pictures the ground is white, the roller exactly cyan and every block its
+// own colour, so the roller can be found in each screenshot by its colour.
+TEST(RollingWindow, TheRollerMovesAboutAndNeverHidesABlock) {
+    const Scene world;  // the layout the program shows
+    const std::vector<BlockPixels> blocks = pixelsNoRollerCanHide(world);
+    const std::vector<ScreenRect> reach = rollerReach();
+    int blocksInView = 0;
+    for (const BlockPixels& block : blocks) blocksInView += block.pixels.size() >= 100 ? 1 : 0;
+    ASSERT_GE(blocksInView, 4);  // only the yellow block lies beyond the window's right edge
+
+    RollingPlainTextures scratch;
+    RunningProgram program(scratch.directory());
+    program.key("o");
+    ASSERT_EQ(program.title(), "Ortho Projection");
+
+    std::vector<std::pair<double, double>> rollerCentres;
+    for (int shot = 0; shot < 8; ++shot) {
+        if (shot > 0) std::this_thread::sleep_for(std::chrono::milliseconds(400));
+        const RunningProgram::Screenshot picture = program.screenshot();
+        ASSERT_EQ(picture.width, 640);
+        ASSERT_EQ(picture.height, 480);
+
+        long groundPixels = 0;
+        long rollerPixels = 0;
+        double columnSum = 0;
+        double rowSum = 0;
+        ScreenRect rollerBounds{1e9, -1e9, 1e9, -1e9};
+        for (int r = 0; r < picture.height; ++r) {
+            for (int c = 0; c < picture.width; ++c) {
+                const Rgb p = picture.at(c, r);
+                if (isColour(p, white)) ++groundPixels;
+                if (isColour(p, cyan)) {
+                    ++rollerPixels;
+                    columnSum += c;
+                    rowSum += r;
+                    rollerBounds = {
+                        std::min(rollerBounds.c0, c + 0.5), std::max(rollerBounds.c1, c + 0.5),
+                        std::min(rollerBounds.r0, r + 0.5), std::max(rollerBounds.r1, r + 0.5)};
+                }
+            }
+        }
+        ASSERT_GT(groundPixels, 100000) << "the ground does not show the white picture";
+
+        for (size_t b = 0; b < blocks.size(); ++b) {
+            int hidden = 0;
+            for (const auto& [c, r] : blocks[b].pixels) {
+                hidden += isColour(picture.at(c, r), blocks[b].colour) ? 0 : 1;
+            }
+            EXPECT_EQ(hidden, 0) << "block " << b << " is hidden in shot " << shot;
+        }
+        // Blocks can only hide parts of it, so what shows must fit the room of one place the
+        // roller may take.
+        if (rollerPixels > 0) {
+            bool fits = false;
+            for (const ScreenRect& room : reach) {
+                fits = fits || (room.contains(rollerBounds.c0, rollerBounds.r0) &&
+                                room.contains(rollerBounds.c1, rollerBounds.r1));
+            }
+            EXPECT_TRUE(fits) << "the roller in shot " << shot << " covers columns "
+                              << rollerBounds.c0 << " to " << rollerBounds.c1 << ", rows "
+                              << rollerBounds.r0 << " to " << rollerBounds.r1;
+        }
+        if (rollerPixels >= 1000) {
+            rollerCentres.push_back({columnSum / rollerPixels, rowSum / rollerPixels});
+        }
+    }
+    EXPECT_TRUE(program.alive());
+
+    // Seen at least twice, and far apart at least once: a roll moves it 100 pixels across or
+    // about 70 up or down.
+    ASSERT_GE(rollerCentres.size(), 2u);
+    double farthest = 0;
+    for (const auto& a : rollerCentres) {
+        for (const auto& b : rollerCentres) {
+            farthest = std::max(farthest, std::hypot(a.first - b.first, a.second - b.second));
+        }
+    }
+    EXPECT_GE(farthest, 50.0);
+}
