@@ -14,8 +14,6 @@ namespace {
 // Anything the reader may allocate for a header it refuses stays below this.
 constexpr size_t smallAllocation = 64 * 1024;
 
-std::vector<int> expectedPixels(std::initializer_list<int> values) { return values; }
-
 class BmpReader : public testing::Test {
   protected:
     // Writes content to a file and reads it, keeping the result and what was printed.
@@ -58,8 +56,8 @@ class BmpReader : public testing::Test {
 
 const std::string twoByTwoPadded = bytes({0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x00, 0x00,  //
                                           0x07, 0x08, 0x09, 0x0A, 0x0B, 0x0C, 0x00, 0x00});
-const std::vector<int> twoByTwoRgb =
-    expectedPixels({0x03, 0x02, 0x01, 0x06, 0x05, 0x04, 0x09, 0x08, 0x07, 0x0C, 0x0B, 0x0A});
+const std::vector<int> twoByTwoRgb = {0x03, 0x02, 0x01, 0x06, 0x05, 0x04,
+                                      0x09, 0x08, 0x07, 0x0C, 0x0B, 0x0A};
 
 // A recognisable value for each byte of a small picture.
 int patternValue(int x, int y, int channel) { return 1 + 32 * y + 3 * x + channel; }
