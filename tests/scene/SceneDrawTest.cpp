@@ -116,10 +116,11 @@ const double startingCamera[9] = {0, 500, 250, 0, 500 - 0.7071, 250 - 0.7071, 0,
 
 // High above the origin looking straight down, -z up the picture, 2.5 world units a pixel.
 const double overhead[9] = {0, 2000, 0, 0, 0, 0, 0, 0, -1};
-void loadOverheadProjection() {
+void loadOverheadProjection(double unitsPerPixel = 2.5) {
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    glOrtho(-800, 800, -600, 600, 10, 10000);
+    glOrtho(-320 * unitsPerPixel, 320 * unitsPerPixel, -240 * unitsPerPixel, 240 * unitsPerPixel,
+            10, 10000);
     glMatrixMode(GL_MODELVIEW);
 }
 
@@ -128,10 +129,9 @@ double insideBy(const Block& b, double x, double z) {
     return std::fmin(b.hx - std::fabs(x - b.x), b.hz - std::fabs(z - b.z));
 }
 
-// What the overhead camera must see at ground position (x, z); false where a pixel is too
-// close to an edge to say.
-bool expectedFromAbove(double x, double z, const Rgb& ground, Rgb& expected) {
-    constexpr double margin = 4.0;  // more than a pixel and a half
+// What the overhead camera must see at ground position (x, z); false where a pixel's centre is
+// closer to an edge than the margin.
+bool expectedFromAbove(double x, double z, double margin, Rgb& expected) {
     for (const Block& b : blocks) {
         const double inside = insideBy(b, x, z);
         if (std::fabs(inside) < margin) return false;
@@ -143,8 +143,30 @@ bool expectedFromAbove(double x, double z, const Rgb& ground, Rgb& expected) {
     const double groundInside = 500.0 - std::fmax(std::fabs(x), std::fabs(z));
     if (std::fabs(groundInside) < margin) return false;
     // The roller at rest is cyan like the untextured ground, so it needs no case of its own.
-    expected = groundInside > 0 ? ground : background;
+    expected = groundInside > 0 ? cyan : background;
     return true;
+}
+
+// Compares every pixel of an overhead frame with the layout; returns how many differ and
+// describes the first few.
+int differencesFromAbove(const Frame& frame, double margin, int& checked, std::ostream& report) {
+    int wrong = 0;
+    for (int py = 0; py < frame.height(); ++py) {
+        for (int px = 0; px < frame.width(); ++px) {
+            double x = 0, z = 0;
+            frame.onGround(px, py, x, z);
+            Rgb expected{};
+            if (!expectedFromAbove(x, z, margin, expected)) continue;
+            ++checked;
+            const Rgb actual = frame.colour(px, py);
+            if (actual == expected) continue;
+            if (++wrong <= 10) {
+                report << "\n  at ground (" << x << ", " << z << "): " << actual << " instead of "
+                       << expected;
+            }
+        }
+    }
+    return wrong;
 }
 
 class SceneDraw : public testing::Test {
@@ -175,29 +197,29 @@ TEST_F(SceneDraw, UntexturedGroundTakesTheLastColourSetWhichIsTheRollers) {
 
 TEST_F(SceneDraw, FromAboveEveryBlockCoversExactlyItsFootprintOnTheGround) {
     Scene scene;
-    loadOverheadProjection();
-    const Frame frame(scene, overhead);
-
-    int checked = 0;
-    std::ostringstream wrong;
-    int wrongCount = 0;
-    for (int py = 0; py < frame.height(); ++py) {
-        for (int px = 0; px < frame.width(); ++px) {
-            double x = 0, z = 0;
-            frame.onGround(px, py, x, z);
-            Rgb expected{};
-            if (!expectedFromAbove(x, z, cyan, expected)) continue;
-            ++checked;
-            const Rgb actual = frame.colour(px, py);
-            if (actual == expected) continue;
-            if (++wrongCount <= 10) {
-                wrong << "\n  at ground (" << x << ", " << z << "): " << actual << " instead of "
-                      << expected;
-            }
-        }
+    {
+        // The whole ground at once: nothing missing, nothing extra, nothing out of place.
+        loadOverheadProjection();
+        const Frame frame(scene, overhead);
+        int checked = 0;
+        std::ostringstream report;
+        EXPECT_EQ(differencesFromAbove(frame, 4.0, checked, report), 0)
+            << "pixels that differ from the world's layout:" << report.str();
+        EXPECT_GT(checked, frame.width() * frame.height() * 9 / 10);
     }
-    EXPECT_EQ(wrongCount, 0) << "pixels that differ from the world's layout:" << wrong.str();
-    EXPECT_GT(checked, frame.width() * frame.height() * 9 / 10);
+    // Each block close up, where a pixel is a quarter of a unit, so that a footprint one unit
+    // off shows.
+    for (const Block& b : blocks) {
+        SCOPED_TRACE(b.name);
+        loadOverheadProjection(0.25);
+        const double above[9] = {b.x, 2000, b.z, b.x, 0, b.z, 0, 0, -1};
+        const Frame frame(scene, above);
+        int checked = 0;
+        std::ostringstream report;
+        EXPECT_EQ(differencesFromAbove(frame, 0.5, checked, report), 0)
+            << "pixels that differ from the world's layout:" << report.str();
+        EXPECT_GT(checked, frame.width() * frame.height() * 9 / 10);
+    }
 }
 
 TEST_F(SceneDraw, EveryBlockRestsOnTheGroundAtItsHeight) {
