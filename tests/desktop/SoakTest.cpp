@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <deque>
+#include <stdexcept>
 #include <string>
 #include <thread>
 
@@ -22,18 +23,6 @@ int soakSeconds() {
     return seconds > 0 ? seconds : 5;
 }
 
-// A program that still handles its events retitles its window soon after the key; a hung one
-// never does, however long we wait.
-bool titleBecomes(RunningProgram& program, const std::string& key, const std::string& title) {
-    program.key(key);
-    const auto deadline = Clock::now() + std::chrono::seconds(15);
-    while (Clock::now() < deadline) {
-        if (program.title() == title) return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-    return false;
-}
-
 bool exitsWithin(RunningProgram& program, std::chrono::seconds limit) {
     const auto deadline = Clock::now() + limit;
     while (Clock::now() < deadline) {
@@ -43,47 +32,81 @@ bool exitsWithin(RunningProgram& program, std::chrono::seconds limit) {
     return false;
 }
 
-std::string joined(const std::deque<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) text += "  xdotool " + line + "\n";
-    return text;
-}
+// The input sent so far, the last of it kept to say what led up to a failure.
+class InputLog {
+  public:
+    void add(const std::string& action) {
+        recent_.push_back(action);
+        if (recent_.size() > 12) recent_.pop_front();
+        ++count_;
+    }
+    int count() const { return count_; }
+    std::string describe() const {
+        std::string text = "after " + std::to_string(count_) + " inputs; the last:\n";
+        for (const std::string& line : recent_) text += "  xdotool " + line + "\n";
+        return text;
+    }
+
+  private:
+    std::deque<std::string> recent_;
+    int count_ = 0;
+};
+
+class Soak : public testing::Test {
+  protected:
+    // A program that still handles its events retitles its window soon after the key; a hung
+    // one never does, however long we wait.
+    bool titleBecomes(const std::string& key, const std::string& title) {
+        program_.key(key);
+        const auto deadline = Clock::now() + std::chrono::seconds(15);
+        while (Clock::now() < deadline) {
+            if (program_.title() == title) return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+        return false;
+    }
+
+    std::string diagnosis() {
+        std::string text = log_.describe();
+        text += program_.alive() ? "the program is still running\n" : "the program has ended\n";
+        return text + sanitizerReports_.reports();
+    }
+
+    // Declared first: the program must inherit the report settings it makes.
+    const SanitizerReportFolder sanitizerReports_;
+    RunningProgram program_;
+    InputLog log_;
+};
 
 }  // namespace
 
-TEST(Soak, RandomInputLeavesTheProgramAliveResponsiveAndClean) {
-    const SanitizerReportFolder sanitizerReports;
-    RunningProgram program;
+TEST_F(Soak, RandomInputLeavesTheProgramAliveResponsiveAndClean) {
     SoakActions actions(20240607u);
-    std::deque<std::string> recent;  // what led up to a failure, for its message
-    int sent = 0;
-
     const auto end = Clock::now() + std::chrono::seconds(soakSeconds());
-    while (Clock::now() < end) {
-        const std::string action = actions.next();
-        recent.push_back(action);
-        if (recent.size() > 12) recent.pop_front();
-        program.xdotool(action);
-        ++sent;
-        ASSERT_TRUE(program.alive()) << "the program died after " << sent << " inputs; the last:\n"
-                                     << joined(recent) << sanitizerReports.reports();
+    try {
+        while (Clock::now() < end) {
+            const std::string action = actions.next();
+            log_.add(action);
+            program_.xdotool(action);
+            ASSERT_TRUE(program_.alive()) << "the program died " << diagnosis();
+        }
+        // Back to its own size and place, then the projection keys must still get through.
+        program_.xdotool("windowsize WINDOW 640 480 windowmove WINDOW 50 100");
+        ASSERT_TRUE(titleBecomes("o", "Ortho Projection")) << "no answer to o " << diagnosis();
+        ASSERT_TRUE(titleBecomes("p", "Perspective Projection"))
+            << "no answer to p " << diagnosis();
+    } catch (const std::runtime_error& error) {
+        // xdotool fails once the window is gone, which is how a crash often shows first.
+        FAIL() << error.what() << "\n" << diagnosis();
     }
 
-    // Back to its own size and place, then the projection keys must still get through.
-    program.xdotool("windowsize WINDOW 640 480 windowmove WINDOW 50 100");
-    EXPECT_TRUE(titleBecomes(program, "o", "Ortho Projection"))
-        << "no answer to o after " << sent << " inputs; the last:\n"
-        << joined(recent);
-    EXPECT_TRUE(titleBecomes(program, "p", "Perspective Projection"))
-        << "no answer to p after " << sent << " inputs";
-
     // A clean exit runs the destructors and exit handlers too, which a kill would skip.
-    closeLikeAWindowManager(program.windowId());
-    ASSERT_TRUE(exitsWithin(program, std::chrono::seconds(60))) << "the window closed, the "
-                                                                   "program went on";
-    const int status = program.stop();
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "exit status " << status << "\n"
-                                                               << sanitizerReports.reports();
-    EXPECT_EQ(sanitizerReports.reports(), "");
-    RecordProperty("inputs", sent);
+    closeLikeAWindowManager(program_.windowId());
+    ASSERT_TRUE(exitsWithin(program_, std::chrono::seconds(60)))
+        << "the window was closed but the program went on " << diagnosis();
+    const int status = program_.stop();
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
+        << "exit status " << status << " " << diagnosis();
+    EXPECT_EQ(sanitizerReports_.reports(), "");
+    RecordProperty("inputs", log_.count());
 }
