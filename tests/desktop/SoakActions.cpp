@@ -54,10 +54,22 @@ std::string SoakActions::click() {
            std::to_string(uniform(0, 5)) + " mouseup " + button;
 }
 
+namespace {
+
+const std::array<const char*, 14> keys = {
+    "o", "p", "o", "p", "O", "P", "a", "q", "space", "Escape", "Return", "F1", "Left", "0",
+};
+
+}  // namespace
+
+std::string SoakActions::releaseAll() {
+    std::string command;
+    for (int button = 1; button <= 5; ++button) command += " mouseup " + std::to_string(button);
+    for (const char* name : keys) command += std::string(" keyup ") + name;
+    return command.substr(1);
+}
+
 std::string SoakActions::key() {
-    static const std::array<const char*, 14> keys = {
-        "o", "p", "o", "p", "O", "P", "a", "q", "space", "Escape", "Return", "F1", "Left", "0",
-    };
     const std::string name = keys[uniform(0, keys.size() - 1)];
     if (uniform(0, 3) == 0) return "keydown " + name + " sleep 0.05 keyup " + name;
     return "key " + name;

@@ -14,6 +14,10 @@ class SoakActions {
 
     std::string next();
 
+    // An xdotool command line that lets go of every button and key an action may press, for
+    // when an action was cut short: the display is shared with the tests that run next.
+    static std::string releaseAll();
+
   private:
     int uniform(int low, int high);
     std::string drag();

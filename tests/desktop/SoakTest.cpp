@@ -54,6 +54,14 @@ class InputLog {
 
 class Soak : public testing::Test {
   protected:
+    void TearDown() override {
+        try {
+            runCommand("xdotool " + SoakActions::releaseAll() + " >/dev/null 2>&1");
+        } catch (const std::runtime_error&) {
+            // Without a display there is nothing left pressed.
+        }
+    }
+
     // A program that still handles its events retitles its window soon after the key; a hung
     // one never does, however long we wait.
     bool titleBecomes(const std::string& key, const std::string& title) {
