@@ -23,6 +23,18 @@ void pinSoftwareDriver() {
     }
 }
 
+void drawNothing() {}
+
+// Drawing goes to the back buffer, which works just as well in a window that is not shown. A
+// shown one would carry the program's titles once a test sets a projection, so the tests that
+// look for the real program's window by title could find this one instead, and it could lie
+// over the real window when suites run side by side.
+void hideWindow() {
+    glutDisplayFunc(drawNothing);
+    glutHideWindow();
+    glutMainLoopEvent();
+}
+
 void closeWindow() {
     if (window != 0) glutDestroyWindow(window);
     window = 0;
@@ -43,6 +55,7 @@ void open() {
     glutInitWindowPosition(50, 100);
     glutInitWindowSize(windowWidth, windowHeight);
     window = glutCreateWindow("Rolling Cube test window");
+    hideWindow();
     std::atexit(closeWindow);
     opened = true;
 }
