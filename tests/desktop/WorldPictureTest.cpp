@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "RunningProgram.h"
+#include "WaitForTitle.h"
 #include "WorldView.h"
 
 namespace {
@@ -193,7 +194,7 @@ TEST(WorldPicture, OrthoAlsoShowsTheNearBlocksAndDiffersAsTheProjectionsPredict)
     RunningProgram program;
     waitForFirstFrames();
     program.key("o");
-    EXPECT_EQ(program.title(), "Ortho Projection");
+    EXPECT_EQ(titleOnceSettled(program, "Ortho Projection"), "Ortho Projection");
     auto shot = expectPicture(program, ortho);
     expectNotThere(shot, leftByOrtho);
     EXPECT_GT(countLookingLike(shot, blockColours[blue]), 0);
@@ -201,10 +202,10 @@ TEST(WorldPicture, OrthoAlsoShowsTheNearBlocksAndDiffersAsTheProjectionsPredict)
 
     // A second o changes nothing; p brings back exactly the starting picture.
     program.key("o");
-    EXPECT_EQ(program.title(), "Ortho Projection");
+    EXPECT_EQ(titleOnceSettled(program, "Ortho Projection"), "Ortho Projection");
     expectPicture(program, ortho);
     program.key("p");
-    EXPECT_EQ(program.title(), "Perspective Projection");
+    EXPECT_EQ(titleOnceSettled(program, "Perspective Projection"), "Perspective Projection");
     shot = expectPicture(program, perspective);
     expectNotThere(shot, leftByPerspective);
     EXPECT_EQ(countLookingLike(shot, blockColours[blue]), 0);
