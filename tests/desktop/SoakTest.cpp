@@ -23,15 +23,6 @@ int soakSeconds() {
     return seconds > 0 ? seconds : 5;
 }
 
-bool exitsWithin(RunningProgram& program, std::chrono::seconds limit) {
-    const auto deadline = Clock::now() + limit;
-    while (Clock::now() < deadline) {
-        if (!program.alive()) return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-    return false;
-}
-
 // The input sent so far, the last of it kept to say what led up to a failure.
 class InputLog {
   public:
@@ -109,8 +100,7 @@ TEST_F(Soak, RandomInputLeavesTheProgramAliveResponsiveAndClean) {
     }
 
     // A clean exit runs the destructors and exit handlers too, which a kill would skip.
-    closeLikeAWindowManager(program_.windowId());
-    ASSERT_TRUE(exitsWithin(program_, std::chrono::seconds(60)))
+    ASSERT_TRUE(program_.closeWindow(60))
         << "the window was closed but the program went on " << diagnosis();
     const int status = program_.stop();
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)

@@ -1,6 +1,5 @@
 #include "SoakWatch.h"
 
-#include <X11/Xlib.h>
 #include <dirent.h>
 #include <unistd.h>
 
@@ -71,19 +70,4 @@ std::string SanitizerReportFolder::reports() const {
         all += "== " + file + "\n" + text.str();
     }
     return all;
-}
-
-void closeLikeAWindowManager(const std::string& windowId) {
-    Display* display = XOpenDisplay(nullptr);
-    if (display == nullptr) throw std::runtime_error("cannot open the display");
-    const Window window = std::stoul(windowId);
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-    event.xclient.data.l[1] = CurrentTime;
-    XSendEvent(display, window, False, NoEventMask, &event);
-    XCloseDisplay(display);
 }

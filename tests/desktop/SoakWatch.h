@@ -21,7 +21,3 @@ class SanitizerReportFolder {
     std::string folder_;
     std::vector<std::pair<std::string, std::string>> saved_;  // variable, value before; "" if unset
 };
-
-// Asks the window to close as a window manager's close button does; GLUT then ends the program
-// through exit(), so the exit path runs as it does for a user, static destructors included.
-void closeLikeAWindowManager(const std::string& windowId);

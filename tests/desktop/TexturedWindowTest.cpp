@@ -8,7 +8,6 @@
 #include <thread>
 
 #include "RunningProgram.h"
-#include "TextureWindowClose.h"
 
 namespace {
 
@@ -88,12 +87,7 @@ TEST(TexturedWindow, GroundShowsGrassAndRollerShowsItsSpots) {
 // program is closed the ordinary way rather than killed.
 TEST(TexturedWindow, ConsoleReportsEachLoadOnItsOwnLine) {
     RunningProgram program;
-    ASSERT_TRUE(askWindowToClose(program.windowId()));
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (program.alive() && std::chrono::steady_clock::now() < deadline) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    ASSERT_FALSE(program.alive()) << "the program did not close with its window";
+    ASSERT_TRUE(program.closeWindow(20)) << "the program did not close with its window";
     EXPECT_EQ(program.output(),
               "Loading cube texture... Success\n"
               "Loading ground texture... Success\n"

@@ -14,6 +14,8 @@
 #include <stdexcept>
 #include <thread>
 
+#include "WindowClose.h"
+
 namespace {
 
 std::string trimmed(std::string text) {
@@ -95,6 +97,16 @@ int RunningProgram::stop() {
         unlink(outputPath_.c_str());
     }
     return status_;
+}
+
+bool RunningProgram::closeWindow(int timeoutSeconds) {
+    if (!askWindowToClose(window_)) return false;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(timeoutSeconds);
+    while (alive()) {
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return true;
 }
 
 bool RunningProgram::alive() {

@@ -45,6 +45,10 @@ class RunningProgram {
     // Everything the program has written to standard output so far.
     std::string output() const;
 
+    // Closes the window as a window manager's close button would and waits up to timeoutSeconds
+    // for the program to end by itself; false if it is still running then.
+    bool closeWindow(int timeoutSeconds);
+
     // Stops the program and returns its exit status as waitpid reports it.
     int stop();
 

@@ -1,4 +1,4 @@
-#include "TextureWindowClose.h"
+#include "WindowClose.h"
 
 #include <X11/Xlib.h>
 

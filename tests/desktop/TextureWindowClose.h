@@ -1,8 +1,0 @@
-#pragma once
-
-#include <string>
-
-// Asks a window to close, as a window manager's close button does (WM_DELETE_WINDOW). Kept
-// apart from the tests because Xlib's macros clash with GoogleTest's names. False if the
-// display cannot be reached.
-bool askWindowToClose(const std::string& windowId);
