@@ -17,9 +17,10 @@ void setPerspective() {
 void setOrthographic() {
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    // One world unit to a pixel of the 640 x 480 window.
-    glOrtho(-(windowWidth / 2), windowWidth / 2, -(windowHeight / 2), windowHeight / 2, 10.0,
-            10000.0);
+    // One world unit to a pixel of the 640 x 480 window; the halves are whole pixels.
+    const int halfWidth = windowWidth / 2;
+    const int halfHeight = windowHeight / 2;
+    glOrtho(-halfWidth, halfWidth, -halfHeight, halfHeight, 10.0, 10000.0);
     glMatrixMode(GL_MODELVIEW);
     glutSetWindowTitle("Ortho Projection");
 }
