@@ -3,17 +3,34 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <filesystem>
 #include <string>
 #include <thread>
 #include <utility>
 #include <vector>
 
 #include "../scene/RollerWorld.h"
-#include "RollingPlainTextures.h"
+#include "BmpBytes.h"
 #include "RunningProgram.h"
+#include "TestFiles.h"
 #include "scene/Scene.h"
 
 namespace {
+
+// Plain white pictures for the program to load from directory: the blocks and the roller then
+// show exactly their own colours and the ground is white, so that each thing in a screenshot
+// can be told by its colour alone.
+void putPlainWhiteTextures(const TempDir& directory) {
+    std::filesystem::create_directory(directory.file("Textures"));
+    BmpHeader header;
+    header.width = 4;
+    header.height = 4;
+    const std::string white =
+        bmpFile(header, paddedRows(4, 4, 0, [](int, int, int) { return 255; }));
+    for (const char* name : {"Noise.bmp", "Grass.bmp", "Spot.bmp"}) {
+        writeFile(directory.file(std::string("Textures/") + name), white);
+    }
+}
 
 using Rgb = RunningProgram::Rgb;
 
@@ -106,8 +123,9 @@ TEST(RollingWindow, TheRollerMovesAboutAndNeverHidesABlock) {
     for (const BlockPixels& block : blocks) blocksInView += block.pixels.size() >= 100 ? 1 : 0;
     ASSERT_GE(blocksInView, 4);  // only the yellow block lies beyond the window's right edge
 
-    RollingPlainTextures scratch;
-    RunningProgram program(scratch.directory());
+    const TempDir scratch;
+    putPlainWhiteTextures(scratch);
+    RunningProgram program(scratch.path());
     program.key("o");
     ASSERT_EQ(program.title(), "Ortho Projection");
 

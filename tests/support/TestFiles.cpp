@@ -9,7 +9,7 @@
 #include <vector>
 
 TempDir::TempDir() {
-    char pattern[] = "/tmp/rolling-cube-texture-XXXXXX";
+    char pattern[] = "/tmp/rolling-cube-test-XXXXXX";
     if (mkdtemp(pattern) == nullptr) throw std::runtime_error("cannot make a temporary directory");
     path_ = pattern;
 }
