@@ -23,15 +23,17 @@ int32_t little32(const uint8_t* bytes) {
 }
 
 // Each stored pixel must be the file's blue, green, red turned round, at the file's offset with
-// rows padded to 4 bytes.
+// rows padded to 4 bytes, bottom row first: a negative height field stores the top row first.
 void checkPixels(const Image& image, const uint8_t* file, size_t size) {
     const int32_t field = size >= 14 ? little32(file + 10) : 0;
     const size_t offset = field < 54 ? 54 : static_cast<size_t>(field);
+    const bool topDown = little32(file + 22) < 0;  // an accepted file holds its header
     const size_t rowBytes = static_cast<size_t>(image.width) * 3;
     const size_t stride = (rowBytes + 3) & ~size_t{3};
     for (int y = 0; y < image.height; ++y) {
+        const size_t fileRow = static_cast<size_t>(topDown ? image.height - 1 - y : y);
         for (size_t i = 0; i < rowBytes; ++i) {
-            const size_t at = offset + y * stride + i - i % 3 + (2 - i % 3);
+            const size_t at = offset + fileRow * stride + i - i % 3 + (2 - i % 3);
             if (at >= size || image.data[y * rowBytes + i] != file[at]) std::abort();
         }
     }

@@ -1,7 +1,6 @@
 #include "app/Init.h"
 
 #include <GL/gl.h>
-#include <unistd.h>
 
 #include <cstdio>
 
@@ -11,17 +10,14 @@
 
 namespace {
 
-// On a terminal each text shows at once, so the user sees which file is being read. Asked
-// anew every time: standard output may be redirected after the first load.
-void showNow() {
-    if (isatty(fileno(stdout)) != 0) std::fflush(stdout);
-}
-
+// Each text is written out at once, whatever standard output is: on a terminal the user sees
+// which file is being read, and a log file or pipe keeps every line even if the program is
+// killed later.
 void loadOne(const char* what, int (Scene::*load)(const char*), Scene& scene, const char* path) {
     std::printf("Loading %s texture... ", what);
-    showNow();
+    std::fflush(stdout);
     if ((scene.*load)(path) == 1) std::printf("Success\n");
-    showNow();
+    std::fflush(stdout);
 }
 
 }  // namespace

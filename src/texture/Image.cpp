@@ -1,5 +1,8 @@
 #include "texture/Image.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cstdint>
 #include <cstdio>
 #include <limits>
@@ -35,42 +38,66 @@ long fileSize(std::FILE* file) {
 // Where the pixel rows lie in the file, and how many bytes they take there and in memory.
 struct PixelLayout {
     long offset;
+    int rows;
+    bool topDown;     // the file's first row is the picture's top one
     size_t rowBytes;  // width * 3, as stored in memory
     size_t stride;    // rowBytes rounded up to a multiple of 4, as stored in the file
     size_t packedSize;
 };
 
-// Checks a header's word against the file before any memory is spent on it. The last row's
-// padding is not required: some writers leave it off.
+// Checks a header's word against the file before any memory is spent on it. A negative height
+// marks a top-down file; its rows count as the absolute value, which must fit in an int. The last
+// row's padding is not required: some writers leave it off.
 bool pixelLayoutFits(int width, int height, long offset, long size, PixelLayout& layout) {
-    if (width <= 0 || height <= 0 || size < 0) return false;
+    const int64_t rows = height < 0 ? -static_cast<int64_t>(height) : height;
+    if (width <= 0 || rows == 0 || rows > std::numeric_limits<int>::max() || size < 0) {
+        return false;
+    }
     const uint64_t rowBytes = static_cast<uint64_t>(width) * 3u;
     const uint64_t stride = (rowBytes + 3u) & ~uint64_t{3};
-    const uint64_t packed = rowBytes * static_cast<uint64_t>(height);
+    const uint64_t packed = rowBytes * static_cast<uint64_t>(rows);
     if (packed > std::numeric_limits<uint32_t>::max()) return false;
-    const uint64_t inFile = stride * static_cast<uint64_t>(height - 1) + rowBytes;
+    const uint64_t inFile = stride * static_cast<uint64_t>(rows - 1) + rowBytes;
     if (static_cast<uint64_t>(offset) > static_cast<uint64_t>(size) ||
         inFile > static_cast<uint64_t>(size - offset)) {
         return false;
     }
-    layout = {offset, static_cast<size_t>(rowBytes), static_cast<size_t>(stride),
+    layout = {offset,
+              static_cast<int>(rows),
+              height < 0,
+              static_cast<size_t>(rowBytes),
+              static_cast<size_t>(stride),
               static_cast<size_t>(packed)};
     return true;
 }
 
-// Reads the rows into buffer, which holds at least packedSize bytes, dropping each row's padding.
-bool readRows(std::FILE* file, const PixelLayout& layout, int height, unsigned char* buffer) {
+// Reads the rows into buffer, which holds at least packedSize bytes, dropping each row's padding
+// and putting the bottom row first whatever order the file keeps them in.
+bool readRows(std::FILE* file, const PixelLayout& layout, unsigned char* buffer) {
     if (std::fseek(file, layout.offset, SEEK_SET) != 0) return false;
-    if (layout.stride == layout.rowBytes) {
+    if (layout.stride == layout.rowBytes && !layout.topDown) {
         return std::fread(buffer, 1, layout.packedSize, file) == layout.packedSize;
     }
     const long padding = static_cast<long>(layout.stride - layout.rowBytes);
-    for (int row = 0; row < height; ++row) {
-        unsigned char* target = buffer + static_cast<size_t>(row) * layout.rowBytes;
-        if (std::fread(target, 1, layout.rowBytes, file) != layout.rowBytes) return false;
-        if (row + 1 < height && std::fseek(file, padding, SEEK_CUR) != 0) return false;
+    for (int row = 0; row < layout.rows; ++row) {
+        const int target = layout.topDown ? layout.rows - 1 - row : row;
+        unsigned char* at = buffer + static_cast<size_t>(target) * layout.rowBytes;
+        if (std::fread(at, 1, layout.rowBytes, file) != layout.rowBytes) return false;
+        if (padding != 0 && row + 1 < layout.rows && std::fseek(file, padding, SEEK_CUR) != 0) {
+            return false;
+        }
     }
     return true;
+}
+
+// Opening never waits: a named pipe without a writer, or a device, opens at once and reads as
+// empty or short, which the header checks then report like any other unreadable file.
+std::FILE* openWithoutWaiting(const char* path) {
+    const int fd = open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return nullptr;
+    std::FILE* file = fdopen(fd, "rb");
+    if (file == nullptr) close(fd);
+    return file;
 }
 
 class FileCloser {
@@ -87,7 +114,7 @@ class FileCloser {
 }  // namespace
 
 int Image::loadBmp(const char* path) {
-    std::FILE* file = std::fopen(path, "rb");
+    std::FILE* file = openWithoutWaiting(path);
     if (file == nullptr) {
         std::printf("File Not Found : %s\n", path);
         return 0;
@@ -118,6 +145,7 @@ int Image::loadBmp(const char* path) {
         std::printf("Error reading image data from %s.\n", path);
         return 0;
     }
+    height = layout.rows;
 
     try {
         data.reset(new unsigned char[layout.packedSize]);
@@ -126,7 +154,7 @@ int Image::loadBmp(const char* path) {
         return 0;
     }
 
-    if (!readRows(file, layout, height, data.get())) {
+    if (!readRows(file, layout, data.get())) {
         std::printf("Error reading image data from %s.\n", path);
         return 0;
     }

@@ -1,10 +1,29 @@
 #include "texture/TextureLoader.h"
 
+#include <cstdio>
+
 #include "texture/Image.h"
+
+namespace {
+
+// OpenGL refuses a side longer than its limit with no more than an error flag, which would leave
+// a texture without a picture behind a reported success; such a picture is refused here instead,
+// before any texture state changes.
+bool fitsTheRenderer(const Image& image, const char* path) {
+    GLint limit = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &limit);
+    if (image.width <= limit && image.height <= limit) return true;
+    std::printf("%s is %d x %d pixels, larger than this OpenGL's texture limit of %d x %d\n", path,
+                image.width, image.height, limit, limit);
+    return false;
+}
+
+}  // namespace
 
 int loadTexture(const char* path, GLuint& textureName) {
     Image image;
-    const int result = image.loadBmp(path);
+    int result = image.loadBmp(path);
+    if (result == 1 && !fitsTheRenderer(image, path)) result = 0;
     if (result == 1) {
         glDeleteTextures(1, &textureName);
         glGenTextures(1, &textureName);

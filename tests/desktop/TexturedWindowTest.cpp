@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <algorithm>
@@ -8,6 +10,7 @@
 #include <thread>
 
 #include "RunningProgram.h"
+#include "TestFiles.h"
 
 namespace {
 
@@ -83,17 +86,42 @@ TEST(TexturedWindow, GroundShowsGrassAndRollerShowsItsSpots) {
     EXPECT_TRUE(program.alive());
 }
 
-// Redirected to a file, the texts sit in the output buffer until the program exits, so the
-// program is closed the ordinary way rather than killed.
+const char* const allLoaded =
+    "Loading cube texture... Success\n"
+    "Loading ground texture... Success\n"
+    "Loading roller texture... Success\n";
+
 TEST(TexturedWindow, ConsoleReportsEachLoadOnItsOwnLine) {
     RunningProgram program;
     ASSERT_TRUE(program.closeWindow(20)) << "the program did not close with its window";
-    EXPECT_EQ(program.output(),
-              "Loading cube texture... Success\n"
-              "Loading ground texture... Success\n"
-              "Loading roller texture... Success\n");
+    EXPECT_EQ(program.output(), allLoaded);
     const int status = program.stop();
     EXPECT_TRUE(WIFEXITED(status)) << "status " << status;
+}
+
+// Standard output goes to a file, where nothing flushes a buffer at a kill.
+TEST(TexturedWindow, KilledProgramHasWrittenEveryLoadingLine) {
+    RunningProgram program;
+    const int status = program.stop();
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << "status " << status;
+    EXPECT_EQ(program.output(), allLoaded);
+}
+
+// A named pipe with no writer in place of a picture; waiting for one would keep the window from
+// ever showing.
+TEST(TexturedWindow, PipeInPlaceOfAPictureCostsOnlyThatPicture) {
+    const TempDir dir;
+    ASSERT_EQ(mkdir(dir.file("Textures").c_str(), 0755), 0);
+    ASSERT_EQ(mkfifo(dir.file("Textures/Noise.bmp").c_str(), 0600), 0);
+    for (const std::string name : {"Grass.bmp", "Spot.bmp"}) {
+        writeFile(dir.file("Textures/" + name), committedTexture(name));
+    }
+    RunningProgram program(dir.path());
+    EXPECT_TRUE(program.closeWindow(20)) << "the program did not close with its window";
+    EXPECT_EQ(program.output(),
+              "Loading cube texture... Planes from Textures/Noise.bmp is not 1: 65279\n"
+              "Loading ground texture... Success\n"
+              "Loading roller texture... Success\n");
 }
 
 }  // namespace

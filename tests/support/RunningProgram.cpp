@@ -85,16 +85,16 @@ RunningProgram::RunningProgram(const std::string& workingDirectory) {
     throw std::runtime_error("the program's window did not appear");
 }
 
-RunningProgram::~RunningProgram() { stop(); }
+RunningProgram::~RunningProgram() {
+    stop();
+    if (!outputPath_.empty()) unlink(outputPath_.c_str());
+}
 
 int RunningProgram::stop() {
     if (pid_ > 0) {
         kill(pid_, SIGTERM);
         waitpid(pid_, &status_, 0);
         pid_ = -1;
-    }
-    if (!outputPath_.empty()) {
-        unlink(outputPath_.c_str());
     }
     return status_;
 }

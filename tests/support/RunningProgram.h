@@ -42,7 +42,7 @@ class RunningProgram {
 
     Screenshot screenshot() const;
 
-    // Everything the program has written to standard output so far.
+    // Everything the program has written to standard output so far; still there once it ends.
     std::string output() const;
 
     // Closes the window as a window manager's close button would and waits up to timeoutSeconds

@@ -8,8 +8,21 @@ namespace {
 
 std::atomic<size_t> largestSeen{0};
 std::atomic<size_t> failThreshold{0};
+std::atomic<size_t> watchThreshold{0};
+std::atomic<void (*)()> watchAction{nullptr};
+thread_local bool watching = false;
+
+void watch(size_t bytes) {
+    const size_t threshold = watchThreshold.load();
+    void (*const action)() = watchAction.load();
+    if (watching || threshold == 0 || bytes < threshold || action == nullptr) return;
+    watching = true;
+    action();
+    watching = false;
+}
 
 void* allocate(size_t bytes) {
+    watch(bytes);
     size_t threshold = failThreshold.load();
     if (threshold != 0 && bytes >= threshold &&
         failThreshold.compare_exchange_strong(threshold, 0)) {
@@ -38,6 +51,11 @@ namespace allocationprobe {
 void resetLargest() { largestSeen = 0; }
 size_t largest() { return largestSeen.load(); }
 void failNextOfAtLeast(size_t bytes) { failThreshold = bytes; }
+
+void watchEveryOfAtLeast(size_t bytes, void (*action)()) {
+    watchAction = action;
+    watchThreshold = bytes;
+}
 
 }  // namespace allocationprobe
 

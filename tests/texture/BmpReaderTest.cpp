@@ -96,6 +96,25 @@ TEST_F(BmpReader, EveryWidthReadsUnsheared) {
     }
 }
 
+// A negative height marks a file that stores its top row first; it is read the same way up as
+// an ordinary file holding the same picture, with or without row padding.
+TEST_F(BmpReader, TopDownFilesReadLikeTheirBottomUpTwins) {
+    for (const int width : {4, 5}) {
+        SCOPED_TRACE("width " + std::to_string(width));
+        BmpHeader header;
+        header.width = width;
+        header.height = -3;
+        const auto topRowFirst = [](int x, int y, int channel) {
+            return patternValue(x, 2 - y, channel);
+        };
+        load(bmpFile(header, paddedRows(width, 3, 0xEE, topRowFirst)));
+        EXPECT_EQ(result, 1);
+        EXPECT_EQ(printed, "");
+        EXPECT_EQ(image.height, 3);
+        EXPECT_EQ(pixels(), patternRgb(width, 3));
+    }
+}
+
 TEST_F(BmpReader, LastRowMayLackItsPaddingButNotItsPixels) {
     BmpHeader header;
     header.width = 5;
@@ -222,17 +241,21 @@ TEST_F(BmpReader, TruncatedPixelArrayFailsBeforeAnyLargeAllocation) {
     BmpHeader header;
     header.width = 1024;
     header.height = 1024;
-    load(bmpFile(header, std::string(100, '\x10')));
-    expectRefusedWithoutAllocating();
+    for (const int height : {1024, -1024}) {
+        SCOPED_TRACE("height " + std::to_string(height));
+        header.height = height;
+        load(bmpFile(header, std::string(100, '\x10')));
+        expectRefusedWithoutAllocating();
 
-    load(bmpFile(header, ""));
-    expectRefusedWithoutAllocating();
+        load(bmpFile(header, ""));
+        expectRefusedWithoutAllocating();
+    }
 }
 
-TEST_F(BmpReader, EmptyAndNegativeSizesFailWithTheReadMessage) {
+TEST_F(BmpReader, EmptySizesAndNegativeWidthsFailWithTheReadMessage) {
     // Enough pixel bytes follow for any of these read as a small positive size, so only the
-    // sign or the zero can make them fail.
-    const int sizes[][2] = {{0, 2}, {2, 0}, {0, 0}, {2, -1}, {2, -2}, {-2, 2}, {-2, -2}, {-1, -1}};
+    // sign or the zero can make them fail. A negative height alone is a top-down file.
+    const int sizes[][2] = {{0, 2}, {2, 0}, {0, 0}, {-2, 2}, {-2, -2}, {-1, -1}, {0, -2}};
     for (const auto& size : sizes) {
         SCOPED_TRACE(std::to_string(size[0]) + " x " + std::to_string(size[1]));
         BmpHeader header;
@@ -247,9 +270,12 @@ TEST_F(BmpReader, EmptyAndNegativeSizesFailWithTheReadMessage) {
 
 TEST_F(BmpReader, SizesBeyondTheArithmeticFailWithTheReadMessage) {
     // Each of these makes width * height * 3 wrap around in 32 bits, to 2, 0 and 4 bytes, or to
-    // a number close to 2^32; the file holds the wrapped size, not the real one.
-    const int32_t sizes[][2] = {{0x55555556, 1},          {65536, 65536},  {0x40000000, 0x40000000},
-                                {0x7FFFFFFF, 0x7FFFFFFF}, {0x55555555, 1}, {1, 0x7FFFFFFF}};
+    // a number close to 2^32; the file holds the wrapped size, not the real one. Top-down heights
+    // count by their size, and the one whose size no int holds is refused outright.
+    const int32_t sizes[][2] = {
+        {0x55555556, 1},          {65536, 65536},   {0x40000000, 0x40000000},
+        {0x7FFFFFFF, 0x7FFFFFFF}, {0x55555555, 1},  {1, 0x7FFFFFFF},
+        {0x55555556, -1},         {1, -0x7FFFFFFF}, {1, INT32_MIN}};
     for (const auto& size : sizes) {
         SCOPED_TRACE(std::to_string(size[0]) + " x " + std::to_string(size[1]));
         BmpHeader header;

@@ -1,15 +1,11 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <poll.h>
 #include <sys/stat.h>
-#include <termios.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
-#include <thread>
+#include <vector>
 
 #include "AllocationProbe.h"
 #include "TestFiles.h"
@@ -94,101 +90,58 @@ TEST_F(StartupLoading, AllocationFailureMessageRunsIntoTheNextLoadingText) {
     glDeleteTextures(2, slots);
 }
 
-// Standard output on a pseudo-terminal, read from its other end.
-class Terminal {
+// Where standard output goes during the test below, and what that file held each time a
+// picture's pixel buffer was allocated, that is, while its file was being read.
+std::string stdoutFile;
+std::vector<std::string> writtenWhileReading;
+
+// Sends standard output to a file, as a shell redirection would, bypassing GoogleTest's capture.
+class StdoutToFile {
   public:
-    Terminal() {
-        master_ = posix_openpt(O_RDWR | O_NOCTTY);
-        if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0) std::abort();
-        slave_ = open(ptsname(master_), O_RDWR | O_NOCTTY);
-        termios raw{};
-        tcgetattr(slave_, &raw);
-        cfmakeraw(&raw);  // no line-ending translation
-        tcsetattr(slave_, TCSANOW, &raw);
-    }
-    ~Terminal() {
-        restoreStdout();
-        close(master_);
-    }
-
-    void becomeStdout() {
+    explicit StdoutToFile(const std::string& path) {
         std::fflush(stdout);
-        savedStdout_ = dup(STDOUT_FILENO);
-        dup2(slave_, STDOUT_FILENO);
+        saved_ = dup(STDOUT_FILENO);
+        const int file = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        dup2(file, STDOUT_FILENO);
+        close(file);
     }
-
-    void restoreStdout() {
-        if (savedStdout_ < 0) return;
+    ~StdoutToFile() {
         std::fflush(stdout);
-        dup2(savedStdout_, STDOUT_FILENO);
-        close(savedStdout_);
-        close(slave_);
-        savedStdout_ = -1;
+        dup2(saved_, STDOUT_FILENO);
+        close(saved_);
     }
-
-    // Reads what has arrived until text has or the time is up; true if it has.
-    bool readUntil(const std::string& text, std::chrono::milliseconds limit) {
-        const auto deadline = std::chrono::steady_clock::now() + limit;
-        while (received.find(text) == std::string::npos) {
-            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-                deadline - std::chrono::steady_clock::now());
-            if (left.count() <= 0) return false;
-            pollfd ready{master_, POLLIN, 0};
-            if (poll(&ready, 1, static_cast<int>(left.count())) <= 0) continue;
-            char buffer[256];
-            const ssize_t got = read(master_, buffer, sizeof buffer);
-            if (got <= 0) return false;  // the terminal's last writer has gone
-            received.append(buffer, static_cast<size_t>(got));
-        }
-        return true;
-    }
-
-    std::string received;
+    StdoutToFile(const StdoutToFile&) = delete;
+    StdoutToFile& operator=(const StdoutToFile&) = delete;
 
   private:
-    int master_ = -1;
-    int slave_ = -1;
-    int savedStdout_ = -1;
+    int saved_ = -1;
 };
 
-// The cube's picture is a named pipe: its read blocks until someone opens the pipe for
-// writing, and this test does so only once the loading text has reached the terminal.
-TEST_F(StartupLoading, OnATerminalEachLoadingTextShowsBeforeItsFileIsRead) {
-    const TexturesDirectory textures({});
-    const std::string pipe = textures.dir.file("Textures/Noise.bmp");
-    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
-    const WorkingDirectory inside(textures.dir.path());
-
-    Terminal terminal;
-    bool shownBeforeRead = false;
-    std::thread watcher([&] {
-        shownBeforeRead =
-            terminal.readUntil("Loading cube texture... ", std::chrono::milliseconds(5000));
-        // Let the read go on either way: open the pipe as soon as the reader waits on it, then
-        // close it, so the reader meets an empty file.
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        int writer = -1;
-        while (writer < 0 && std::chrono::steady_clock::now() < deadline) {
-            writer = open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
-            if (writer < 0) std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        if (writer >= 0) close(writer);
-        terminal.readUntil("Loading roller texture... File Not Found : Textures/Spot.bmp\n",
-                           std::chrono::milliseconds(10000));
-    });
-
-    terminal.becomeStdout();
+// A file or a pipe gets each text as soon as it is printed, as a terminal does: the user sees
+// which picture is being read, and a program killed later loses no line.
+TEST_F(StartupLoading, EachTextReachesAFileBeforeTheNextPictureIsRead) {
+    const WorkingDirectory root(ROLLING_CUBE_SOURCE_DIR);
+    const TempDir dir;
+    stdoutFile = dir.file("stdout.txt");
+    writtenWhileReading.clear();
     Scene scene;
-    loadStartupTextures(scene);
-    std::fflush(stdout);
-    watcher.join();
-    terminal.restoreStdout();
-
-    EXPECT_TRUE(shownBeforeRead);
-    EXPECT_EQ(terminal.received,
-              "Loading cube texture... Planes from Textures/Noise.bmp is not 1: 65279\n"
-              "Loading ground texture... File Not Found : Textures/Grass.bmp\n"
-              "Loading roller texture... File Not Found : Textures/Spot.bmp\n");
+    std::string afterLoading;
+    {
+        const StdoutToFile redirect(stdoutFile);
+        allocationprobe::watchEveryOfAtLeast(
+            256 * 256 * 3, [] { writtenWhileReading.push_back(readFile(stdoutFile)); });
+        loadStartupTextures(scene);
+        allocationprobe::watchEveryOfAtLeast(0, nullptr);
+        afterLoading = readFile(stdoutFile);
+    }
+    const std::vector<std::string> expected = {
+        "Loading cube texture... ", "Loading cube texture... Success\nLoading ground texture... ",
+        "Loading cube texture... Success\nLoading ground texture... Success\n"
+        "Loading roller texture... "};
+    EXPECT_EQ(writtenWhileReading, expected);
+    EXPECT_EQ(afterLoading, expected.back() + "Success\n");
+    const GLuint slots[] = {scene.cubeTexture, scene.groundTexture, scene.rollerTexture};
+    glDeleteTextures(3, slots);
 }
 
 }  // namespace

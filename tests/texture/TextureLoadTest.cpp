@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "BmpBytes.h"
@@ -51,6 +52,22 @@ class TextureLoad : public testing::Test {
         return path;
     }
 
+    // A picture of one grey row or column, width x height, in the fixture's directory.
+    std::string lineFile(int width, int height) {
+        BmpHeader header;
+        header.width = width;
+        header.height = height;
+        const std::string path = dir.file(std::to_string(width) + "x" + std::to_string(height));
+        writeFile(path, bmpFile(header, std::string(3 * width + 4 * height, '\x80')));
+        return path;
+    }
+
+    static GLint sizeLimit() {
+        GLint limit = 0;
+        glGetIntegerv(GL_MAX_TEXTURE_SIZE, &limit);
+        return limit;
+    }
+
     TempDir dir;
 };
 
@@ -94,7 +111,8 @@ TEST_F(TextureLoad, FailureLeavesTheSlotAndTheBoundTextureAsTheyWere) {
     BmpHeader deep;
     deep.bitsPerPixel = 32;
     writeFile(dir.file("deep.bmp"), bmpFile(deep, std::string(16, '\x01')));
-    for (const std::string& path : {dir.file("missing.bmp"), dir.file("deep.bmp")}) {
+    for (const std::string& path :
+         {dir.file("missing.bmp"), dir.file("deep.bmp"), lineFile(sizeLimit() + 1, 1)}) {
         SCOPED_TRACE(path);
         GLuint slot = held;
         EXPECT_EQ(load(path, slot), 0);
@@ -104,6 +122,28 @@ TEST_F(TextureLoad, FailureLeavesTheSlotAndTheBoundTextureAsTheyWere) {
     }
     glDeleteTextures(1, &held);
     glDeleteTextures(1, &bound);
+}
+
+// OpenGL would refuse these with no more than an error flag; the loader says why instead.
+TEST_F(TextureLoad, PictureBeyondTheRenderersLimitIsRefusedWithItsSize) {
+    const GLint limit = sizeLimit();
+    const std::string limitText = std::to_string(limit) + " x " + std::to_string(limit);
+    for (const auto& size : {std::pair{limit + 1, 1}, std::pair{1, limit + 1}}) {
+        const std::string path = lineFile(size.first, size.second);
+        GLuint slot = 0;
+        testing::internal::CaptureStdout();
+        EXPECT_EQ(loadTexture(path.c_str(), slot), 0);
+        EXPECT_EQ(testing::internal::GetCapturedStdout(),
+                  path + " is " + std::to_string(size.first) + " x " + std::to_string(size.second) +
+                      " pixels, larger than this OpenGL's texture limit of " + limitText + "\n");
+        EXPECT_EQ(slot, 0u);
+    }
+
+    // The limit itself is allowed.
+    GLuint slot = 0;
+    ASSERT_EQ(load(lineFile(limit, 1), slot), 1);
+    EXPECT_EQ(levelParameter(GL_TEXTURE_WIDTH), limit);
+    glDeleteTextures(1, &slot);
 }
 
 TEST_F(TextureLoad, LoadingIntoAFullSlotDeletesItsOldTexture) {
