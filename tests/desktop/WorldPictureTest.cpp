@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "RunningProgram.h"
-#include "WaitForTitle.h"
 #include "WorldView.h"
 
 namespace {

@@ -59,5 +59,10 @@ class RunningProgram {
     int status_ = 0;
 };
 
+// The program's title after the key just sent: a loaded machine may take a while to deliver the
+// key and let the program retitle its window, so this waits up to ten seconds for the expected
+// title before giving the one it last saw.
+std::string titleOnceSettled(const RunningProgram& program, const std::string& expected);
+
 // Runs a shell command and returns what it printed; throws if it fails.
 std::string runCommand(const std::string& command);
