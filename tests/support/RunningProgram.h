@@ -5,14 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "Rgb.h"
+
 // The real rolling-cube executable running in its own window on the current display, driven
 // with xdotool and photographed with ImageMagick's import. Only one should run at a time: the
 // window is found by its title, and keys and the mouse go to the one focused window.
 class RunningProgram {
   public:
-    struct Rgb {
-        int r, g, b;
-    };
+    using Rgb = ::Rgb;
 
     // An RGB picture of the window, y counting down from the top as on screen.
     struct Screenshot {
