@@ -7,6 +7,7 @@
 #include "app/AppState.h"
 #include "app/Clock.h"
 #include "app/Projection.h"
+#include "app/StartingCamera.h"
 
 namespace {
 
@@ -34,10 +35,9 @@ void init() {
     setPerspective();
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
 
-    // 0.7071 exactly, not 1/sqrt(2): both vectors start a little short of unit length.
-    eye = Vector3(0.0f, 500.0f, 250.0f);
-    viewDir = Vector3(0.0f, -0.7071f, -0.7071f);
-    up = Vector3(0.0f, 0.7071f, -0.7071f);
+    eye = startingEye;
+    viewDir = startingViewDir;
+    up = startingUp;
 
     loadStartupTextures(theScene);
     lastTime = currentMillis();

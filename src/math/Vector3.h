@@ -7,7 +7,7 @@ struct Vector3 {
     float z = 0.0f;
 
     Vector3() = default;
-    Vector3(float xValue, float yValue, float zValue) : x(xValue), y(yValue), z(zValue) {}
+    constexpr Vector3(float xValue, float yValue, float zValue) : x(xValue), y(yValue), z(zValue) {}
 
     Vector3 operator+(const Vector3& b) const { return {x + b.x, y + b.y, z + b.z}; }
     Vector3 operator*(float s) const { return {x * s, y * s, z * s}; }

@@ -2,14 +2,15 @@
 
 Scene* activeScene = nullptr;
 
-Scene::Scene() : groundHalfSize(500.0f), cubeTexture(0), groundTexture(0), rollerTexture(0) {
+Scene::Scene()
+    : groundHalfSize(worldGroundHalfSize), cubeTexture(0), groundTexture(0), rollerTexture(0) {
     activeScene = this;
-    cubes[0] = std::make_unique<Cube>(0, 25, -250, 1, 0, 0, 25, 25, 25);
-    cubes[1] = std::make_unique<Cube>(100, 25, -250, 0, 1, 0, 50, 25, 25);
-    cubes[2] = std::make_unique<Cube>(-100, 50, 150, 0, 0, 1, 25, 50, 25);
-    cubes[3] = std::make_unique<Cube>(350, 25, -250, 1, 1, 0, 25, 25, 50);
-    cubes[4] = std::make_unique<Cube>(50, 50, 150, 1, 0, 1, 50, 50, 50);
-    roller = std::make_unique<Roller>(0, 50, 0, 0, 1, 1, 50);
+    for (int i = 0; i < cubeCount; ++i) {
+        const CubeLayout& c = worldCubes[i];
+        cubes[i] = std::make_unique<Cube>(c.x, c.y, c.z, c.r, c.g, c.b, c.hx, c.hy, c.hz);
+    }
+    const RollerLayout& r = worldRoller;
+    roller = std::make_unique<Roller>(r.x, r.y, r.z, r.r, r.g, r.b, r.halfEdge);
 }
 
 Scene::~Scene() {

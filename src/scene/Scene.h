@@ -2,10 +2,12 @@
 
 #include <GL/gl.h>
 
+#include <iterator>
 #include <memory>
 
 #include "scene/Cube.h"
 #include "scene/Roller.h"
+#include "scene/WorldLayout.h"
 
 // The whole world: the ground, the five blocks, the roller and their textures.
 class Scene {
@@ -23,7 +25,7 @@ class Scene {
     int loadGroundTexture(const char* path);
     int loadRollerTexture(const char* path);
 
-    static constexpr int cubeCount = 5;
+    static constexpr int cubeCount = static_cast<int>(std::size(worldCubes));
 
     float groundHalfSize;
     std::unique_ptr<Cube> cubes[cubeCount];

@@ -6,6 +6,7 @@
 #include "TestWindow.h"
 #include "app/AppState.h"
 #include "app/FrameLoop.h"
+#include "scene/WorldLayout.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ WindowPoint project(double x, double y, double z) {
 
 // The software renderer keeps the frame in the back buffer after display() swaps, while its
 // front buffer cannot be read back from an off-screen window.
-testwindow::Rgb shownPixel(double x, double y) {
+Rgb shownPixel(double x, double y) {
     EXPECT_TRUE(x >= 0 && x < 640 && y >= 0 && y < 480)
         << "(" << x << ", " << y << ") is off the window";
     return testwindow::readPixel(static_cast<int>(std::floor(x)), static_cast<int>(std::floor(y)));
@@ -47,11 +48,7 @@ void paintMarker() {
     glClearColor(0.25f, 0.25f, 0.25f, 0.0f);
 }
 
-void expectColour(const testwindow::Rgb& pixel, int r, int g, int b) {
-    EXPECT_TRUE(pixel.r == r && pixel.g == g && pixel.b == b)
-        << "pixel is (" << pixel.r << ", " << pixel.g << ", " << pixel.b << "), expected (" << r
-        << ", " << g << ", " << b << ")";
-}
+void expectColour(const Rgb& pixel, int r, int g, int b) { EXPECT_EQ(pixel, (Rgb{r, g, b})); }
 
 bool isIdentity(GLenum which) {
     GLdouble m[16];
@@ -101,14 +98,15 @@ TEST(Display, LooksWhereTheCameraGlobalsPoint) {
 
     // Straight down from high above the roller, the picture's middle is the roller's top and
     // the rest of the view is ground.
-    eye = Vector3(0.0f, 3000.0f, 0.0f);
+    eye = Vector3(worldRoller.x, 3000.0f, worldRoller.z);
     viewDir = Vector3(0.0f, -1.0f, 0.0f);
     paintMarker();
     display();
     expectColour(shownPixel(320, 240), 0, 255, 255);
     const WindowPoint beside = project(-250, 0, 300);
     expectColour(shownPixel(beside.x, beside.y), 0, 255, 255);
-    const WindowPoint blue = project(-100, 100, 150);
-    expectColour(shownPixel(blue.x, blue.y), 0, 0, 255);
+    const CubeLayout& blue = worldCubes[2];
+    const WindowPoint blueTop = project(blue.x, blue.y + blue.hy, blue.z);
+    expectColour(shownPixel(blueTop.x, blueTop.y), 0, 0, 255);
     EXPECT_TRUE(isIdentity(GL_MODELVIEW_MATRIX));
 }

@@ -8,6 +8,7 @@
 #include "TestWindow.h"
 #include "app/AppState.h"
 #include "app/MouseSteering.h"
+#include "app/StartingCamera.h"
 
 // Every case starts from the program's starting camera with no button held. The window must be
 // open because the callbacks post redisplays to the current window.
@@ -15,9 +16,9 @@ class MouseSteering : public ::testing::Test {
   protected:
     void SetUp() override {
         testwindow::open();
-        eye = Vector3(0.0f, 500.0f, 250.0f);
-        viewDir = Vector3(0.0f, -0.7071f, -0.7071f);
-        up = Vector3(0.0f, 0.7071f, -0.7071f);
+        eye = startingEye;
+        viewDir = startingViewDir;
+        up = startingUp;
         lastMouseX = 0;
         lastMouseY = 0;
         leftButtonDown = false;

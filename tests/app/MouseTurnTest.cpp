@@ -6,8 +6,8 @@
 
 namespace {
 
-const Vec startView{0.0, -0.7071f, -0.7071f};
-const Vec startUp{0.0, 0.7071f, -0.7071f};
+const Vec startView = toVec(startingViewDir);
+const Vec startUp = toVec(startingUp);
 
 double angleBetween(const Vec& a, const Vec& b) {
     return std::acos(dot(a, b) / (length(a) * length(b)));

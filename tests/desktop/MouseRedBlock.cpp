@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <sstream>
 
-bool isRedDominant(const RunningProgram::Rgb& pixel) {
+bool isRedDominant(const Rgb& pixel) {
     return pixel.r > 60 && pixel.r > 2 * pixel.g && pixel.r > 2 * pixel.b;
 }
 

@@ -17,6 +17,6 @@ struct RedBlockExtent {
     std::string describe() const;
 };
 
-bool isRedDominant(const RunningProgram::Rgb& pixel);
+bool isRedDominant(const Rgb& pixel);
 
 RedBlockExtent findRedBlock(const RunningProgram::Screenshot& shot);

@@ -4,7 +4,6 @@
 #include <thread>
 
 #include "RunningProgram.h"
-#include "WaitForTitle.h"
 
 TEST(ProjectionKeys, TitleFollowsTheProjectionInUse) {
     RunningProgram program;

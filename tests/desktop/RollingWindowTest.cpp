@@ -13,6 +13,7 @@
 #include "BmpBytes.h"
 #include "RunningProgram.h"
 #include "TestFiles.h"
+#include "app/StartingCamera.h"
 #include "scene/Scene.h"
 
 namespace {
@@ -32,15 +33,15 @@ void putPlainWhiteTextures(const TempDir& directory) {
     }
 }
 
-using Rgb = RunningProgram::Rgb;
-
 const double invRoot2 = 1.0 / std::sqrt(2.0);
 
 // The orthographic view from the starting camera shows one unit as one pixel: x runs straight
 // across, and as the camera looks 45 degrees down towards -z, a point's row from the top grows
 // with z - y.
-double columnOf(double x) { return 320 + x; }
-double rowOf(double y, double z) { return 240 + (z - y + 250) * invRoot2; }
+double columnOf(double x) { return 320 + (x - startingEye.x); }
+double rowOf(double y, double z) {
+    return 240 + ((z - startingEye.z) - (y - startingEye.y)) * invRoot2;
+}
 
 struct ScreenRect {
     double c0, c1, r0, r1;
@@ -51,16 +52,17 @@ struct ScreenRect {
 // neighbour: it stays above the two cells and never rises higher than the cube's diagonal.
 std::vector<ScreenRect> rollerReach() {
     constexpr double margin = 2;
-    const double top = 100 * std::sqrt(2.0);
+    const double h = worldRoller.halfEdge;
+    const double top = 2 * h * std::sqrt(2.0);
     std::vector<ScreenRect> reach;
     for (const rollerworld::Cell& from : rollerworld::freeCells()) {
         for (int d = RollNegX; d <= RollNone; ++d) {
             const rollerworld::Cell to = rollerworld::neighbour(from, d);  // from itself: resting
             if (!rollerworld::isFree(to)) continue;
-            const double xMin = std::min(from.first, to.first) - 50;
-            const double xMax = std::max(from.first, to.first) + 50;
-            const double zMin = std::min(from.second, to.second) - 50;
-            const double zMax = std::max(from.second, to.second) + 50;
+            const double xMin = std::min(from.first, to.first) - h;
+            const double xMax = std::max(from.first, to.first) + h;
+            const double zMin = std::min(from.second, to.second) - h;
+            const double zMax = std::max(from.second, to.second) + h;
             reach.push_back({columnOf(xMin) - margin, columnOf(xMax) + margin,
                              rowOf(top, zMin) - margin, rowOf(0, zMax) + margin});
         }

@@ -14,8 +14,6 @@
 
 namespace {
 
-using Rgb = RunningProgram::Rgb;
-
 // The grass picture: green well above red and blue.
 bool grassLike(const Rgb& c) { return c.g > c.r + 20 && c.g > c.b + 20; }
 

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "RunningProgram.h"
-#include "WaitForTitle.h"
 #include "WorldView.h"
 
 namespace {
@@ -23,7 +22,7 @@ using Pixel = std::pair<int, int>;  // column, row from the top
 // the rolling cube can never cover, and those where it may be in front at times.
 struct Prediction {
     std::vector<Pixel> background, backgroundOrRoller;
-    std::vector<Pixel> blocks[5], blocksOrRoller[5];
+    std::vector<Pixel> blocks[worldview::blockCount], blocksOrRoller[worldview::blockCount];
 };
 
 Prediction predict(const worldview::View& view) {
@@ -43,23 +42,23 @@ Prediction predict(const worldview::View& view) {
     return p;
 }
 
-bool isBackground(const RunningProgram::Rgb& c) { return c.r == 64 && c.g == 64 && c.b == 64; }
+bool isBackground(const Rgb& c) { return c.r == 64 && c.g == 64 && c.b == 64; }
 
 // A block is drawn with its texture multiplied by its colour, so the channels its colour lacks
 // stay dark whatever the picture, and the ones it has stay bright on the light block texture.
-bool looksLike(const RunningProgram::Rgb& c, const worldview::BlockColour& b) {
+bool looksLike(const Rgb& c, const worldview::BlockColour& b) {
     const auto fits = [](bool on, int value) { return on ? value >= 40 : value <= 12; };
     return fits(b.r, c.r) && fits(b.g, c.g) && fits(b.b, c.b);
 }
 
 // The roller is cyan, so its picture keeps red dark and green and blue alike.
-bool looksLikeRoller(const RunningProgram::Rgb& c) {
+bool looksLikeRoller(const Rgb& c) {
     return c.r <= 12 && c.g >= 30 && c.b >= 30 && std::abs(c.g - c.b) <= 12;
 }
 
-std::string describe(const RunningProgram::Rgb& c) {
+std::string describe(const Rgb& c) {
     std::ostringstream out;
-    out << "(" << c.r << ", " << c.g << ", " << c.b << ")";
+    out << c;
     return out.str();
 }
 
@@ -82,10 +81,8 @@ std::vector<std::string> mismatches(const RunningProgram::Screenshot& shot, cons
     };
     check(p.background, "background", false, isBackground);
     check(p.backgroundOrRoller, "background", true, isBackground);
-    for (int i = 0; i < 5; ++i) {
-        const auto isBlock = [&](const RunningProgram::Rgb& c) {
-            return looksLike(c, blockColours[i]);
-        };
+    for (int i = 0; i < worldview::blockCount; ++i) {
+        const auto isBlock = [&](const Rgb& c) { return looksLike(c, blockColours[i]); };
         const std::string what = std::string(blockColours[i].name) + " block";
         check(p.blocks[i], what, false, isBlock);
         check(p.blocksOrRoller[i], what, true, isBlock);

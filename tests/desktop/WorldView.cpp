@@ -5,12 +5,25 @@
 #include <stdexcept>
 #include <utility>
 
+#include "Rgb.h"
+#include "app/StartingCamera.h"
+
 namespace worldview {
 
-const BlockColour blockColours[5] = {
-    {"red", true, false, false},   {"green", false, true, false},  {"blue", false, false, true},
-    {"yellow", true, true, false}, {"magenta", true, false, true},
-};
+namespace {
+
+std::array<BlockColour, blockCount> layoutColours() {
+    std::array<BlockColour, blockCount> colours{};
+    for (int i = 0; i < blockCount; ++i) {
+        const CubeLayout& c = worldCubes[i];
+        colours[i] = {colourName(c.r, c.g, c.b), c.r > 0, c.g > 0, c.b > 0};
+    }
+    return colours;
+}
+
+}  // namespace
+
+const std::array<BlockColour, blockCount> blockColours = layoutColours();
 
 namespace {
 
@@ -21,19 +34,10 @@ constexpr int evenColumns = windowWidth / 2 + 4;
 constexpr int evenRows = windowHeight / 2 + 4;
 constexpr double nearDepth = 10;
 constexpr double farDepth = 10000;
-constexpr double groundHalf = 500;
-constexpr double rollerHalf = 50;
+constexpr double groundHalf = worldGroundHalfSize;
+constexpr double rollerHalf = worldRoller.halfEdge;
 
-struct BlockShape {
-    double x, y, z, hx, hy, hz;
-};
-
-const BlockShape blockShapes[5] = {
-    {0, 25, -250, 25, 25, 25},   {100, 25, -250, 50, 25, 25}, {-100, 50, 150, 25, 50, 25},
-    {350, 25, -250, 25, 25, 50}, {50, 50, 150, 50, 50, 50},
-};
-
-bool overlaps(const BlockShape& b, double xMin, double zMin, double xMax, double zMax) {
+bool overlaps(const CubeLayout& b, double xMin, double zMin, double xMax, double zMax) {
     return b.x + b.hx > xMin && b.x - b.hx < xMax && b.z + b.hz > zMin && b.z - b.hz < zMax;
 }
 
@@ -41,9 +45,9 @@ bool overlaps(const BlockShape& b, double xMin, double zMin, double xMax, double
 
 View::View(Projection projection) : projection_(projection) {
     // The program's starting camera, in the single precision it keeps it in.
-    const float eyeF[3] = {0.0f, 500.0f, 250.0f};
-    const float dirF[3] = {0.0f, -0.7071f, -0.7071f};
-    const float upF[3] = {0.0f, 0.7071f, -0.7071f};
+    const float eyeF[3] = {startingEye.x, startingEye.y, startingEye.z};
+    const float dirF[3] = {startingViewDir.x, startingViewDir.y, startingViewDir.z};
+    const float upF[3] = {startingUp.x, startingUp.y, startingUp.z};
     const float centreF[3] = {eyeF[0] + dirF[0], eyeF[1] + dirF[1], eyeF[2] + dirF[2]};
     eye_ = {eyeF[0], eyeF[1], eyeF[2]};
     Vec f{centreF[0] - eye_.x, centreF[1] - eye_.y, centreF[2] - eye_.z};
@@ -57,8 +61,8 @@ View::View(Projection projection) : projection_(projection) {
     up_ = {side_.y * forward_.z - side_.z * forward_.y, side_.z * forward_.x - side_.x * forward_.z,
            side_.x * forward_.y - side_.y * forward_.x};
 
-    for (int i = 0; i < 5; ++i) {
-        const BlockShape& b = blockShapes[i];
+    for (int i = 0; i < blockCount; ++i) {
+        const CubeLayout& b = worldCubes[i];
         solids_.push_back({{b.x - b.hx, b.y - b.hy, b.z - b.hz},
                            {b.x + b.hx, b.y + b.hy, b.z + b.hz},
                            {Seen::Block, i}});
@@ -66,35 +70,41 @@ View::View(Projection projection) : projection_(projection) {
     solids_.push_back(
         {{-groundHalf, -1, -groundHalf}, {groundHalf, 0, groundHalf}, {Seen::Ground, -1}});
 
-    // The rolling cube rests on the free cells of a 100-unit grid and tips from one to a free
-    // neighbour about the edge they share; while it tips, it stays over the two cells and within
-    // its diagonal, 2h * sqrt(2), of that edge. A little margin keeps rounding on the safe side.
+    // The rolling cube rests on the free cells of a grid, whole edge lengths away from where it
+    // starts, and tips from one to a free neighbour about the edge they share; while it tips, it
+    // stays over the two cells and within its diagonal, 2h * sqrt(2), of that edge. A little
+    // margin keeps rounding on the safe side.
     constexpr double margin = 1.0;
-    const double reach = 2 * rollerHalf * std::sqrt(2.0) + margin;
+    constexpr double edge = 2 * rollerHalf;
+    const double reach = edge * std::sqrt(2.0) + margin;
     const Sight roller{Seen::Unknown, -1, true};
-    const auto isFree = [](int cx, int cz) {
-        if (cx < -400 || cx > 400 || cz < -400 || cz > 400) return false;
-        for (const BlockShape& b : blockShapes) {
+    const auto isFree = [](double cx, double cz) {
+        if (std::fabs(cx) + rollerHalf > groundHalf || std::fabs(cz) + rollerHalf > groundHalf)
+            return false;
+        for (const CubeLayout& b : worldCubes) {
             if (overlaps(b, cx - rollerHalf, cz - rollerHalf, cx + rollerHalf, cz + rollerHalf))
                 return false;
         }
         return true;
     };
-    for (int cx = -400; cx <= 400; cx += 100) {
-        for (int cz = -400; cz <= 400; cz += 100) {
+    const int steps = static_cast<int>(2 * groundHalf / edge) + 1;
+    for (int i = -steps; i <= steps; ++i) {
+        for (int k = -steps; k <= steps; ++k) {
+            const double cx = worldRoller.x + i * edge;
+            const double cz = worldRoller.z + k * edge;
             if (!isFree(cx, cz)) continue;
             const double h = rollerHalf + margin;
             solids_.push_back({{cx - h, 0, cz - h}, {cx + h, 2 * h, cz + h}, roller});
-            if (isFree(cx + 100, cz)) {
-                Solid tip{{cx - h, 0, cz - h}, {cx + 100 + h, reach, cz + h}, roller};
+            if (isFree(cx + edge, cz)) {
+                Solid tip{{cx - h, 0, cz - h}, {cx + edge + h, reach, cz + h}, roller};
                 tip.round = true;
                 tip.lineAlongZ = true;
                 tip.lineAt = cx + rollerHalf;
                 tip.radius = reach;
                 solids_.push_back(tip);
             }
-            if (isFree(cx, cz + 100)) {
-                Solid tip{{cx - h, 0, cz - h}, {cx + h, reach, cz + 100 + h}, roller};
+            if (isFree(cx, cz + edge)) {
+                Solid tip{{cx - h, 0, cz - h}, {cx + h, reach, cz + edge + h}, roller};
                 tip.round = true;
                 tip.lineAlongZ = false;
                 tip.lineAt = cz + rollerHalf;

@@ -1,9 +1,14 @@
 #pragma once
 
+#include <array>
+#include <iterator>
 #include <vector>
 
+#include "scene/WorldLayout.h"
+
 // What the program's starting camera must show in its 640 x 480 window, worked out from the
-// camera, the two projections and the world's layout alone, independently of OpenGL.
+// camera, the two projections and the world's layout alone, independently of OpenGL. The camera
+// and the layout are the program's own constants.
 namespace worldview {
 
 enum class Projection { Perspective, Ortho };
@@ -18,7 +23,7 @@ enum class Seen {
 
 struct Sight {
     Seen seen = Seen::Unknown;
-    int blockIndex = -1;  // 0 red, 1 green, 2 blue, 3 yellow, 4 magenta
+    int blockIndex = -1;  // in the layout's order
     // The rolling cube may stand or tip in front of it at some moment.
     bool rollerMayCover = false;
     bool sameThing(const Sight& o) const { return seen == o.seen && blockIndex == o.blockIndex; }
@@ -29,7 +34,10 @@ struct BlockColour {
     bool r, g, b;  // which channels the block's colour has
 };
 
-extern const BlockColour blockColours[5];
+constexpr int blockCount = static_cast<int>(std::size(worldCubes));
+
+// The blocks' colours in the layout's order.
+extern const std::array<BlockColour, blockCount> blockColours;
 
 class View {
   public:

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <random>
 
+#include "app/StartingCamera.h"
 #include "math/Vector3.h"
 
 namespace {
@@ -111,9 +112,8 @@ TEST(Vector3, CrossProductFollowsTheRightHandRule) {
     expectEqual(b, 4.0f, 5.0f, 6.0f);
 
     // The camera's right axis: viewDir x up for the starting camera points along +x.
-    const Vector3 right =
-        cross(Vector3(0.0f, -0.7071f, -0.7071f), Vector3(0.0f, 0.7071f, -0.7071f));
-    EXPECT_NEAR(right.x, 0.7071 * 0.7071 * 2, 1e-6);
+    const Vector3 right = cross(startingViewDir, startingUp);
+    EXPECT_NEAR(right.x, 2.0 * startingUp.y * startingUp.y, 1e-6);
     EXPECT_EQ(right.y, 0.0f);
     EXPECT_EQ(right.z, 0.0f);
 }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -110,7 +111,9 @@ TEST(RollerDraw, LeavesTheModelviewMatrixAsItFoundIt) {
     testwindow::resetToProgramState();
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    gluLookAt(0, 500, 250, 0, 500 - 0.7071, 250 - 0.7071, 0, 0.7071, -0.7071);
+    const std::array<double, 9> camera = testwindow::startingLookAt();
+    gluLookAt(camera[0], camera[1], camera[2], camera[3], camera[4], camera[5], camera[6],
+              camera[7], camera[8]);
     GLfloat before[16];
     glGetFloatv(GL_MODELVIEW_MATRIX, before);
     Roller roller(100, h, -100, 0, 1, 1, h);

@@ -8,9 +8,10 @@
 
 #include "scene/RollDirection.h"
 #include "scene/Roller.h"
+#include "scene/WorldLayout.h"
 
-// The roller's world as a grid of 100-unit cells, worked out by hand from the block layout,
-// so that tests can judge the roller's moves without asking the code under test.
+// The roller's world as a grid of 100-unit cells, worked out from the block layout, so that
+// tests can judge the roller's moves without asking the code under test.
 namespace rollerworld {
 
 // Centre x and z of a cell.
@@ -20,18 +21,27 @@ inline std::string describe(Cell c) {
     return "(" + std::to_string(c.first) + ", " + std::to_string(c.second) + ")";
 }
 
-// Cells a block reaches into. Blocks that only touch a cell's side leave it free.
-inline const std::set<Cell>& takenCells() {
-    static const std::set<Cell> taken = {
-        {0, -300},   {0, -200},   {100, -300}, {100, -200}, {300, -300}, {300, -200}, {400, -300},
-        {400, -200}, {-100, 100}, {-100, 200}, {0, 100},    {0, 200},    {100, 100},  {100, 200},
-    };
-    return taken;
-}
-
 inline bool onGround(Cell c) {
     return c.first % 100 == 0 && c.second % 100 == 0 && std::abs(c.first) <= 400 &&
            std::abs(c.second) <= 400;
+}
+
+// Cells a block reaches into. Blocks that only touch a cell's side leave it free.
+inline const std::set<Cell>& takenCells() {
+    static const std::set<Cell> taken = [] {
+        std::set<Cell> cells;
+        for (int x = -400; x <= 400; x += 100) {
+            for (int z = -400; z <= 400; z += 100) {
+                for (const CubeLayout& b : worldCubes) {
+                    const bool acrossX = b.x - b.hx < x + 50 && b.x + b.hx > x - 50;
+                    const bool acrossZ = b.z - b.hz < z + 50 && b.z + b.hz > z - 50;
+                    if (acrossX && acrossZ) cells.insert({x, z});
+                }
+            }
+        }
+        return cells;
+    }();
+    return taken;
 }
 
 inline bool isFree(Cell c) { return onGround(c) && takenCells().count(c) == 0; }

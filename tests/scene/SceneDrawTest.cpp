@@ -1,51 +1,59 @@
 #include <GL/glu.h>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <sstream>
+#include <string>
+#include <utility>
 #include <vector>
 
+#include "Rgb.h"
 #include "TestWindow.h"
 #include "scene/Scene.h"
+#include "scene/WorldLayout.h"
 
 namespace {
 
-// The world as the program is meant to build it: centre, colour (0..255) and half sizes.
+// The world as the program lays it out: centre, colour as a pixel shows it and half sizes.
 struct Block {
-    const char* name;
+    std::string name;
     float x, y, z;
     int r, g, b;
     float hx, hy, hz;
 };
 
-const Block blocks[] = {
-    {"red", 0, 25, -250, 255, 0, 0, 25, 25, 25},
-    {"green", 100, 25, -250, 0, 255, 0, 50, 25, 25},
-    {"blue", -100, 50, 150, 0, 0, 255, 25, 50, 25},
-    {"yellow", 350, 25, -250, 255, 255, 0, 25, 25, 50},
-    {"magenta", 50, 50, 150, 255, 0, 255, 50, 50, 50},
-};
-const Block rollerAtRest = {"roller", 0, 50, 0, 0, 255, 255, 50, 50, 50};
+Block shown(std::string name, float x, float y, float z, float r, float g, float b, float hx,
+            float hy, float hz) {
+    const auto byte = [](float c) { return static_cast<int>(std::lround(c * 255)); };
+    return {std::move(name), x, y, z, byte(r), byte(g), byte(b), hx, hy, hz};
+}
 
-struct Rgb {
-    int r, g, b;
-    bool operator==(const Rgb& o) const { return r == o.r && g == o.g && b == o.b; }
-};
+std::vector<Block> layoutBlocks() {
+    std::vector<Block> blocks;
+    for (const CubeLayout& c : worldCubes) {
+        blocks.push_back(
+            shown(colourName(c.r, c.g, c.b), c.x, c.y, c.z, c.r, c.g, c.b, c.hx, c.hy, c.hz));
+    }
+    return blocks;
+}
+
+const std::vector<Block> blocks = layoutBlocks();
+const float rollerHalf = worldRoller.halfEdge;
+const Block rollerAtRest =
+    shown("roller", worldRoller.x, worldRoller.y, worldRoller.z, worldRoller.r, worldRoller.g,
+          worldRoller.b, rollerHalf, rollerHalf, rollerHalf);
 
 const Rgb background{64, 64, 64};
 const Rgb cyan{0, 255, 255};
-
-std::ostream& operator<<(std::ostream& out, const Rgb& c) {
-    return out << "(" << c.r << ", " << c.g << ", " << c.b << ")";
-}
 
 // One frame of a scene seen through a camera, read back from the window together with the
 // matrices it was drawn with, so that world points can be mapped to pixels and back.
 class Frame {
   public:
     // Draws with the projection already loaded and the camera given by gluLookAt's arguments.
-    Frame(Scene& scene, const double (&lookAt)[9]) {
+    Frame(Scene& scene, const std::array<double, 9>& lookAt) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         glPushMatrix();
         gluLookAt(lookAt[0], lookAt[1], lookAt[2], lookAt[3], lookAt[4], lookAt[5], lookAt[6],
@@ -112,10 +120,10 @@ class Frame {
     std::vector<float> depths_;
 };
 
-const double startingCamera[9] = {0, 500, 250, 0, 500 - 0.7071, 250 - 0.7071, 0, 0.7071, -0.7071};
+const std::array<double, 9> startingCamera = testwindow::startingLookAt();
 
 // High above the origin looking straight down, -z up the picture, 2.5 world units a pixel.
-const double overhead[9] = {0, 2000, 0, 0, 0, 0, 0, 0, -1};
+const std::array<double, 9> overhead = {0, 2000, 0, 0, 0, 0, 0, 0, -1};
 void loadOverheadProjection(double unitsPerPixel = 2.5) {
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
@@ -140,7 +148,7 @@ bool expectedFromAbove(double x, double z, double margin, Rgb& expected) {
             return true;
         }
     }
-    const double groundInside = 500.0 - std::fmax(std::fabs(x), std::fabs(z));
+    const double groundInside = worldGroundHalfSize - std::fmax(std::fabs(x), std::fabs(z));
     if (std::fabs(groundInside) < margin) return false;
     // The roller at rest is cyan like the untextured ground, so it needs no case of its own.
     expected = groundInside > 0 ? cyan : background;
@@ -212,7 +220,7 @@ TEST_F(SceneDraw, FromAboveEveryBlockCoversExactlyItsFootprintOnTheGround) {
     for (const Block& b : blocks) {
         SCOPED_TRACE(b.name);
         loadOverheadProjection(0.25);
-        const double above[9] = {b.x, 2000, b.z, b.x, 0, b.z, 0, 0, -1};
+        const std::array<double, 9> above = {b.x, 2000, b.z, b.x, 0, b.z, 0, 0, -1};
         const Frame frame(scene, above);
         int checked = 0;
         std::ostringstream report;
@@ -226,7 +234,7 @@ TEST_F(SceneDraw, EveryBlockRestsOnTheGroundAtItsHeight) {
     Scene scene;
     loadOverheadProjection();
     const Frame frame(scene, overhead);
-    std::vector<Block> all(std::begin(blocks), std::end(blocks));
+    std::vector<Block> all = blocks;
     all.push_back(rollerAtRest);
     for (const Block& b : all) {
         SCOPED_TRACE(b.name);
@@ -250,38 +258,41 @@ TEST_F(SceneDraw, EveryBlockRestsOnTheGroundAtItsHeight) {
 TEST_F(SceneDraw, FromTheStartingCameraTheRedAndGreenBlocksFaceTheViewer) {
     Scene scene;
     const Frame frame(scene, startingCamera);
-    struct FacePoint {
-        int block;
-        double at[3];
+    const Block& red = blocks[0];
+    const Block& green = blocks[1];
+    struct Face {
+        const Block& block;
         int across;  // the axis the face is perpendicular to: 0 x, 1 y, 2 z
+        int side;    // which end of that axis: 1 or -1
     };
-    // Centres of the faces turned towards the camera at (0, 500, 250): the tops, the fronts
-    // (+z) and the green block's -x side, which the camera sees past the red block.
-    const FacePoint faces[] = {
-        {0, {0, 50, -250}, 1},   {0, {0, 25, -225}, 2},  {1, {100, 50, -250}, 1},
-        {1, {100, 25, -225}, 2}, {1, {50, 25, -250}, 0},
-    };
-    for (const FacePoint& f : faces) {
-        const Block& b = blocks[f.block];
+    // The faces turned towards the camera high above the ground's near half: the tops, the
+    // fronts (+z) and the green block's -x side, which the camera sees past the red block.
+    const Face faces[] = {{red, 1, 1}, {red, 2, 1}, {green, 1, 1}, {green, 2, 1}, {green, 0, -1}};
+    for (const Face& f : faces) {
+        const Block& b = f.block;
+        const double half[3] = {b.hx, b.hy, b.hz};
+        double at[3] = {b.x, b.y, b.z};  // then moved to the face's centre
+        at[f.across] += f.side * half[f.across];
         SCOPED_TRACE(testing::Message()
-                     << b.name << " at (" << f.at[0] << ", " << f.at[1] << ", " << f.at[2] << ")");
+                     << b.name << " at (" << at[0] << ", " << at[1] << ", " << at[2] << ")");
         int px = 0, py = 0;
-        ASSERT_TRUE(frame.pixelOf(f.at[0], f.at[1], f.at[2], px, py));
+        ASSERT_TRUE(frame.pixelOf(at[0], at[1], at[2], px, py));
         EXPECT_EQ(frame.colour(px, py), (Rgb{b.r, b.g, b.b}));
         // The surface drawn there lies in the face's plane; along the face a pixel spans
         // several units when the face is seen at a slant.
         double surface[3] = {0, 0, 0};
         frame.surfaceAt(px, py, surface[0], surface[1], surface[2]);
         for (int axis = 0; axis < 3; ++axis) {
-            EXPECT_NEAR(surface[axis], f.at[axis], axis == f.across ? 0.5 : 6.0) << "axis " << axis;
+            EXPECT_NEAR(surface[axis], at[axis], axis == f.across ? 0.5 : 6.0) << "axis " << axis;
         }
     }
-    // Open ground just in front of each block, and beyond the far edge the background.
-    EXPECT_EQ(frame.colourAt(0, 0, -215), cyan);
-    EXPECT_EQ(frame.colourAt(100, 0, -215), cyan);
-    EXPECT_EQ(frame.colourAt(-75, 0, -250), cyan);
+    // Open ground just in front of both blocks and to the left of the red one, and beyond the
+    // far edge the background.
+    EXPECT_EQ(frame.colourAt(red.x, 0, red.z + red.hz + 10), cyan);
+    EXPECT_EQ(frame.colourAt(green.x, 0, green.z + green.hz + 10), cyan);
+    EXPECT_EQ(frame.colourAt(red.x - red.hx - 50, 0, red.z), cyan);
     int px = 0, py = 0;
-    ASSERT_TRUE(frame.pixelOf(0, 0, -500, px, py));
+    ASSERT_TRUE(frame.pixelOf(0, 0, -worldGroundHalfSize, px, py));
     EXPECT_EQ(frame.colour(px, py + 3), background);
 }
 
@@ -318,12 +329,16 @@ TEST_F(SceneDraw, BlocksAndRollerTintTheirTexturesWhileTheGroundShowsItsOwn) {
     { const Frame first(scene, overhead); }
     const Frame frame(scene, overhead);
 
-    expectClose(frame.colourAt(0, 50, -250), {128, 0, 0});
-    expectClose(frame.colourAt(100, 50, -250), {0, 128, 0});
-    expectClose(frame.colourAt(-100, 100, 150), {0, 0, 128});
-    expectClose(frame.colourAt(350, 50, -250), {128, 128, 0});
-    expectClose(frame.colourAt(50, 100, 150), {128, 0, 128});
-    expectClose(frame.colourAt(0, 100, 0), {0, 192, 128});
+    // Seen on their tops, the blocks' grey and the roller's picture times their colours.
+    const auto tinted = [](const Block& b, const Rgb& picture) {
+        return Rgb{picture.r * b.r / 255, picture.g * b.g / 255, picture.b * b.b / 255};
+    };
+    for (const Block& b : blocks) {
+        SCOPED_TRACE(b.name);
+        expectClose(frame.colourAt(b.x, b.y + b.hy, b.z), tinted(b, {128, 128, 128}));
+    }
+    const Block& r = rollerAtRest;
+    expectClose(frame.colourAt(r.x, r.y + r.hy, r.z), tinted(r, {64, 192, 128}));
     // The ground's picture is not tinted by the roller's colour, the last one set.
     expectClose(frame.colourAt(-300, 0, -300), {10, 200, 30});
     expectClose(frame.colourAt(400, 0, 400), {10, 200, 30});

@@ -30,6 +30,20 @@ std::string replaceWindow(std::string text, const std::string& window) {
     return text;
 }
 
+// Asks the window system again every 100 ms until the answer is the wanted one or the time is
+// up, and gives the last answer: a loaded machine may take a while to show the program's
+// window, found by its title, or to retitle it after a key.
+template <typename Ask, typename Wanted>
+std::string pollWindows(std::chrono::seconds limit, Ask ask, Wanted wanted) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    std::string answer = ask();
+    while (!wanted(answer) && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        answer = ask();
+    }
+    return answer;
+}
+
 }  // namespace
 
 std::string runCommand(const std::string& command) {
@@ -67,22 +81,24 @@ RunningProgram::RunningProgram(const std::string& workingDirectory) {
     }
     close(outputFd);
 
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-    while (std::chrono::steady_clock::now() < deadline) {
-        if (!alive()) throw std::runtime_error("the program exited before showing its window");
-        const std::string found = trimmed(
-            runCommand("xdotool search --onlyvisible --name '^(Perspective|Ortho) Projection$' "
-                       "2>/dev/null | head -n1 || true"));
-        if (!found.empty()) {
-            window_ = found;
-            // Focus once, so that keys sent through the X test extension reach this window.
-            xdotool("windowfocus --sync WINDOW");
-            return;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    bool exited = false;
+    window_ = pollWindows(
+        std::chrono::seconds(30),
+        [&] {
+            exited = !alive();
+            if (exited) return std::string();
+            return trimmed(
+                runCommand("xdotool search --onlyvisible --name '^(Perspective|Ortho) Projection$' "
+                           "2>/dev/null | head -n1 || true"));
+        },
+        [&](const std::string& found) { return exited || !found.empty(); });
+    if (window_.empty()) {
+        stop();
+        throw std::runtime_error(exited ? "the program exited before showing its window"
+                                        : "the program's window did not appear");
     }
-    stop();
-    throw std::runtime_error("the program's window did not appear");
+    // Focus once, so that keys sent through the X test extension reach this window.
+    xdotool("windowfocus --sync WINDOW");
 }
 
 RunningProgram::~RunningProgram() {
@@ -156,4 +172,10 @@ std::string RunningProgram::output() const {
     std::stringstream text;
     text << in.rdbuf();
     return text.str();
+}
+
+std::string titleOnceSettled(const RunningProgram& program, const std::string& expected) {
+    return pollWindows(
+        std::chrono::seconds(10), [&] { return program.title(); },
+        [&](const std::string& title) { return title == expected; });
 }

@@ -5,14 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "Rgb.h"
+
 // The real rolling-cube executable running in its own window on the current display, driven
 // with xdotool and photographed with ImageMagick's import. Only one should run at a time: the
 // window is found by its title, and keys and the mouse go to the one focused window.
 class RunningProgram {
   public:
-    struct Rgb {
-        int r, g, b;
-    };
+    using Rgb = ::Rgb;
 
     // An RGB picture of the window, y counting down from the top as on screen.
     struct Screenshot {
@@ -58,6 +58,11 @@ class RunningProgram {
     std::string outputPath_;
     int status_ = 0;
 };
+
+// The program's title after the key just sent: a loaded machine may take a while to deliver the
+// key and let the program retitle its window, so this waits up to ten seconds for the expected
+// title before giving the one it last saw.
+std::string titleOnceSettled(const RunningProgram& program, const std::string& expected);
 
 // Runs a shell command and returns what it printed; throws if it fails.
 std::string runCommand(const std::string& command);

@@ -8,6 +8,7 @@
 
 #include "app/AppState.h"
 #include "app/Projection.h"
+#include "app/StartingCamera.h"
 
 namespace testwindow {
 
@@ -71,9 +72,15 @@ void resetToProgramState() {
     glLoadIdentity();
     glDrawBuffer(GL_BACK);
     glReadBuffer(GL_BACK);
-    eye = Vector3(0.0f, 500.0f, 250.0f);
-    viewDir = Vector3(0.0f, -0.7071f, -0.7071f);
-    up = Vector3(0.0f, 0.7071f, -0.7071f);
+    eye = startingEye;
+    viewDir = startingViewDir;
+    up = startingUp;
+}
+
+std::array<double, 9> startingLookAt() {
+    const Vector3 centre = startingEye + startingViewDir;
+    return {startingEye.x, startingEye.y, startingEye.z, centre.x,    centre.y,
+            centre.z,      startingUp.x,  startingUp.y,  startingUp.z};
 }
 
 Rgb readPixel(int x, int y) {
