@@ -4,7 +4,8 @@
 # "name: value". Timings are never judged here; only a failed soak or a memory error found by
 # Valgrind makes the script fail, after every figure has been printed.
 #
-# Knobs (environment): SOAK_SECONDS (60), MEMCHECK_SECONDS (5), STARTUP_RUNS (7), RSS_SECONDS (10).
+# Knobs (environment): SOAK_SECONDS (60), MEMCHECK_SECONDS (5), STARTUP_RUNS (7), RSS_SECONDS (10),
+# HIDDEN_SECONDS (5).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -69,6 +70,40 @@ peak_rss_mb() {
 }
 peak_rss_mb peak_rss_mb "$title" "$program"
 peak_rss_mb empty_window_peak_rss_mb '^Empty Window$' "$tools/empty-window"
+
+# Processor time of process $1 (all its threads) in clock ticks.
+cpu_ticks() { sed 's/.*) //' "/proc/$1/stat" | awk '{ print $12 + $13 }'; }
+
+# The share of one core that process $2 uses over the next $3 seconds, printed as figure $1.
+cpu_percent() {
+    local name=$1 pid=$2 seconds=$3 ticks_before ticks_after started ended
+    ticks_before=$(cpu_ticks "$pid")
+    started=$(date +%s.%N)
+    sleep "$seconds"
+    ticks_after=$(cpu_ticks "$pid")
+    ended=$(date +%s.%N)
+    figure "$name" "$(awk -v ticks=$((ticks_after - ticks_before)) -v hz="$(getconf CLK_TCK)" \
+        -v from="$started" -v to="$ended" 'BEGIN { printf "%.1f", 100 * ticks / hz / (to - from) }')"
+}
+
+# Processor use while the window is shown, where the frame loop runs flat out, and while it is
+# unmapped, where there is nothing to draw and the program should sleep.
+hidden_cpu_percent() {
+    local seconds=${HIDDEN_SECONDS:-5} pid window
+    "$program" >/dev/null &
+    pid=$!
+    window=$(timeout 60 xdotool search --sync --onlyvisible --name "$title" | head -n1)
+    sleep 1
+    cpu_percent shown_cpu_percent "$pid" "$seconds"
+    xdotool windowunmap --sync "$window"
+    sleep 1
+    cpu_percent hidden_cpu_percent "$pid" "$seconds"
+    figure hidden_seconds "$seconds"
+    xdotool windowmap --sync "$window"
+    "$tools/close-window" "$window"
+    wait_for_exit "$pid" 30 || true
+}
+hidden_cpu_percent
 
 # A minute of random input to the sanitized program.
 soak_xml=$(mktemp --suffix=.xml)

@@ -43,6 +43,11 @@ void motion(int x, int y) {
     glutPostRedisplay();
 }
 
+void releaseSteeringButtons() {
+    leftButtonDown = false;
+    rightButtonDown = false;
+}
+
 void flyCamera(float dt) {
     if (leftButtonDown && !rightButtonDown) {
         eye += (viewDir * flySpeed) * dt;

@@ -12,5 +12,8 @@ extern bool rightButtonDown;
 void mouse(int button, int state, int x, int y);
 void motion(int x, int y);
 
+// Counts both steering buttons as released, for when their release cannot reach this window.
+void releaseSteeringButtons();
+
 // Flies the camera forwards while only the left button is held, backwards while only the right.
 void flyCamera(float dt);

@@ -6,6 +6,7 @@
 #include "app/FrameLoop.h"
 #include "app/Init.h"
 #include "app/MouseSteering.h"
+#include "app/WindowStatus.h"
 
 int runProgram(int argc, char** argv) {
     glutInit(&argc, argv);
@@ -20,6 +21,7 @@ int runProgram(int argc, char** argv) {
     glutMouseFunc(mouse);
     glutMotionFunc(motion);
     glutIdleFunc(idle);
+    followWindowStatus();
     glutMainLoop();
     return 0;
 }

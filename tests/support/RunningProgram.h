@@ -30,6 +30,7 @@ class RunningProgram {
     RunningProgram& operator=(const RunningProgram&) = delete;
 
     const std::string& windowId() const { return window_; }
+    pid_t pid() const { return pid_; }
     std::string title() const;
     bool alive();
 
