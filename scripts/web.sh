@@ -23,7 +23,8 @@ scripts/deps.sh cmake make emscripten nodejs python3
 # node on the path looks for it there too.
 export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
 # The build tree stays out of build-web/, which holds only what the page loads.
-emcmake cmake -S . -B build-web-cmake -DCMAKE_BUILD_TYPE=Release -DROLLING_CUBE_TESTS=OFF \
+cmake -S . -B build-web-cmake -DCMAKE_BUILD_TYPE=Release -DROLLING_CUBE_TESTS=OFF \
+    -DCMAKE_TOOLCHAIN_FILE="$(em-config EMSCRIPTEN_ROOT)/cmake/Modules/Platform/Emscripten.cmake" \
     -DROLLING_CUBE_WEB_SITE="$root/build-web" >/dev/null
 cmake --build build-web-cmake -j"$(nproc)"
 
