@@ -34,8 +34,9 @@ BrowserSession::BrowserSession(const std::vector<std::string>& steps) {
 }
 
 RunningProgram::Screenshot BrowserSession::shot(const std::string& name) const {
-    // A binary PPM: "P6", width, height, 255, then the RGB bytes row by row from the top.
-    std::istringstream in(readFile(out_.file(name + ".ppm")));
+    // As a binary PPM: "P6", width, height, 255, then the RGB bytes row by row from the top.
+    std::istringstream in(
+        runCommand("convert " + quoted(out_.file(name + ".png")) + " -depth 8 ppm:-"));
     std::string magic;
     int maximum = 0;
     RunningProgram::Screenshot shot;

@@ -13,7 +13,7 @@
 //   drag:BUTTON:X,Y:DX,DY:STEPS press BUTTON (left, right or both) at canvas pixel X,Y, move by
 //                               DX,DY in STEPS equal steps, release
 //   hold:BUTTON:MS              press BUTTON in the canvas's middle for MS milliseconds
-//   shot:NAME                   the canvas as the screen shows it, as NAME.ppm
+//   shot:NAME                   the canvas as the screen shows it, as NAME.png
 //   page:NAME                   the page's title, heading, status, context menus let through
 //                               and console text, as NAME.txt
 //   page-shot:NAME              the whole page as the screen shows it, as NAME.png
@@ -23,7 +23,6 @@ import {mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
 import {createServer} from 'node:http';
 import {tmpdir} from 'node:os';
 import {extname, join, normalize, sep} from 'node:path';
-import {inflateSync} from 'node:zlib';
 import puppeteer from 'puppeteer-core';
 
 const [siteDir, outDir, ...steps] = process.argv.slice(2);
@@ -56,56 +55,6 @@ function serve(root) {
         }
     });
     return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
-}
-
-// Chromium's screenshots are PNG; the tests read plain RGB, so undo PNG's filters here.
-function pngToPpm(png) {
-    let offset = 8;
-    let width = 0, height = 0, channels = 0;
-    const data = [];
-    while (offset < png.length) {
-        const length = png.readUInt32BE(offset);
-        const type = png.toString('ascii', offset + 4, offset + 8);
-        const body = png.subarray(offset + 8, offset + 8 + length);
-        if (type === 'IHDR') {
-            width = body.readUInt32BE(0);
-            height = body.readUInt32BE(4);
-            if (body[8] !== 8 || (body[9] !== 2 && body[9] !== 6) || body[12] !== 0) {
-                throw new Error('unexpected PNG format');
-            }
-            channels = body[9] === 6 ? 4 : 3;
-        } else if (type === 'IDAT') {
-            data.push(body);
-        }
-        offset += 12 + length;
-    }
-    const raw = inflateSync(Buffer.concat(data));
-    const stride = width * channels;
-    const pixels = Buffer.alloc(stride * height);
-    for (let y = 0; y < height; ++y) {
-        const filter = raw[y * (stride + 1)];
-        const line = raw.subarray(y * (stride + 1) + 1, (y + 1) * (stride + 1));
-        for (let i = 0; i < stride; ++i) {
-            const a = i >= channels ? pixels[y * stride + i - channels] : 0;
-            const b = y > 0 ? pixels[(y - 1) * stride + i] : 0;
-            const c = i >= channels && y > 0 ? pixels[(y - 1) * stride + i - channels] : 0;
-            let predictor = 0;
-            if (filter === 1) predictor = a;
-            else if (filter === 2) predictor = b;
-            else if (filter === 3) predictor = (a + b) >> 1;
-            else if (filter === 4) {
-                const p = a + b - c;
-                const pa = Math.abs(p - a), pb = Math.abs(p - b), pc = Math.abs(p - c);
-                predictor = pa <= pb && pa <= pc ? a : pb <= pc ? b : c;
-            }
-            pixels[y * stride + i] = (line[i] + predictor) & 255;
-        }
-    }
-    const rgb = Buffer.alloc(width * height * 3);
-    for (let p = 0; p < width * height; ++p) {
-        pixels.copy(rgb, p * 3, p * channels, p * channels + 3);
-    }
-    return Buffer.concat([Buffer.from(`P6\n${width} ${height}\n255\n`), rgb]);
 }
 
 const server = await serve(siteDir);
@@ -202,8 +151,8 @@ try {
             await new Promise((resolve) => setTimeout(resolve, Number(ms)));
             await page.mouse.up({button});
         } else if (verb === 'shot') {
-            const png = await (await page.$('#canvas')).screenshot({type: 'png'});
-            writeFileSync(join(outDir, `${argument}.ppm`), pngToPpm(Buffer.from(png)));
+            const canvas = await page.$('#canvas');
+            await canvas.screenshot({path: join(outDir, `${argument}.png`), type: 'png'});
         } else if (verb === 'page-shot') {
             await page.screenshot({path: join(outDir, `${argument}.png`), fullPage: true});
         } else if (verb === 'page') {
