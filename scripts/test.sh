@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds with AddressSanitizer and UndefinedBehaviorSanitizer into build-test/, runs the BMP
-# reader's fuzz target for half a minute, then the whole suite on a private virtual display.
+# Builds with AddressSanitizer and UndefinedBehaviorSanitizer into build-test/ and the browser
+# version into build-web/, runs the BMP reader's fuzz target for half a minute, then the whole
+# suite on a private virtual display; the web tests drive headless Chromium.
 # Extra arguments go to ctest and skip the fuzzing, e.g. -R Vector3 runs the vector tests alone.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -9,6 +10,9 @@ cd "$root"
 scripts/deps.sh cmake g++ make freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libgl1-mesa-dri \
     libgtest-dev libgmock-dev libx11-dev xvfb xauth xdotool imagemagick clang \
     libclang-rt-14-dev
+# The browser version and what its tests drive Chromium with.
+scripts/web.sh --build-only >/dev/null
+scripts/web-test-tools.sh
 
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DROLLING_CUBE_SANITIZE=ON >/dev/null
 cmake --build build-test -j"$(nproc)"

@@ -1,0 +1,170 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "../desktop/MouseRedBlock.h"
+#include "../desktop/WorldView.h"
+#include "BrowserSession.h"
+
+// The browser build in headless Chromium, held to what the desktop window shows: the same
+// titles, console text and keys, the picture the starting camera predicts, and the mouse.
+namespace {
+
+using worldview::Projection;
+using worldview::Seen;
+using Rgb = RunningProgram::Rgb;
+
+const char* const loadingText =
+    "Loading cube texture... Success\n"
+    "Loading ground texture... Success\n"
+    "Loading roller texture... Success\n";
+
+std::string pageWith(const std::string& title, const std::string& console) {
+    return "title: " + title + "\nheading: " + title +
+           "\nstatus: \ncontext menus: 0 fired, 0 let through\nconsole:\n" + console;
+}
+
+bool isBackground(const Rgb& c) { return c.r == 64 && c.g == 64 && c.b == 64; }
+
+// The channels a block's colour lacks stay dark on its texture, the others bright.
+bool looksLike(const Rgb& c, const worldview::BlockColour& b) {
+    const auto fits = [](bool on, int value) { return on ? value >= 40 : value <= 12; };
+    return fits(b.r, c.r) && fits(b.g, c.g) && fits(b.b, c.b);
+}
+
+bool looksLikeRoller(const Rgb& c) {
+    return c.r <= 12 && c.g >= 30 && c.b >= 30 && std::abs(c.g - c.b) <= 12;
+}
+
+// Compares the canvas with what the camera predicts on a grid of pixels, allowing the roller
+// wherever it may stand, and returns the differences. The ground's picture is not predicted,
+// only that it shows in its own colours: its red would be lost if it were tinted with the
+// roller's cyan, which also tells it from the roller.
+std::vector<std::string> differences(const RunningProgram::Screenshot& shot, Projection p) {
+    const worldview::View view(p);
+    std::vector<std::string> found;
+    if (shot.width != 640 || shot.height != 480) return {"the canvas is not 640 x 480"};
+    long groundRed = 0, groundPixels = 0;
+    for (int row = 2; row < 480; row += 4) {
+        for (int column = 2; column < 640; column += 4) {
+            const worldview::Sight sight = view.robustSightAt(column, row);
+            const Rgb c = shot.at(column, row);
+            if (sight.rollerMayCover && looksLikeRoller(c)) continue;
+            bool fits = true;
+            if (sight.seen == Seen::Background) {
+                fits = isBackground(c);
+            } else if (sight.seen == Seen::Block) {
+                fits = looksLike(c, worldview::blockColours[sight.blockIndex]);
+            } else if (sight.seen == Seen::Ground) {
+                groundRed += c.r;
+                ++groundPixels;
+            }
+            if (fits) continue;
+            std::ostringstream text;
+            text << "at " << column << "," << row << " (" << c.r << ", " << c.g << ", " << c.b
+                 << ")";
+            found.push_back(text.str());
+        }
+    }
+    if (groundPixels < 1000 || groundRed < 20 * groundPixels) {
+        found.push_back("the ground has lost its red: mean " +
+                        std::to_string(groundPixels ? groundRed / groundPixels : 0) + " over " +
+                        std::to_string(groundPixels) + " pixels");
+    }
+    return found;
+}
+
+void expectPicture(const BrowserSession& session, const std::string& shot, Projection p) {
+    const std::vector<std::string> found = differences(session.shot(shot), p);
+    std::string report;
+    for (size_t i = 0; i < found.size() && i < 10; ++i) report += "\n  " + found[i];
+    EXPECT_TRUE(found.empty()) << shot << ": " << found.size() << " differences" << report;
+}
+
+}  // namespace
+
+TEST(WebPage, StartsWithTheDesktopTitleConsoleTextAndPicture) {
+    const BrowserSession session({"open", "page:start", "shot:start"});
+    // Flushing "Loading cube texture... " before "Success" must not split the line.
+    EXPECT_EQ(session.page("start"), pageWith("Perspective Projection", loadingText));
+    const std::string console = session.browserConsole();
+    for (const char* line :
+         {"log: Loading cube texture... Success\n", "log: Loading ground texture... Success\n",
+          "log: Loading roller texture... Success\n"}) {
+        EXPECT_NE(console.find(line), std::string::npos) << line << "not in\n" << console;
+    }
+    EXPECT_EQ(console.find("error"), std::string::npos) << console;
+    expectPicture(session, "start", Projection::Perspective);
+}
+
+TEST(WebPage, OnlyLowerCaseOAndPSwitchTheProjection) {
+    const BrowserSession session({"open",
+                                  "key:O",
+                                  "key:P",
+                                  "key:x",
+                                  "frames:3",
+                                  "page:others",
+                                  "shot:others",
+                                  "key:o",
+                                  "wait-title:Ortho Projection",
+                                  "frames:3",
+                                  "page:ortho",
+                                  "shot:ortho",
+                                  "key:o",
+                                  "frames:3",
+                                  "page:twice",
+                                  "key:p",
+                                  "wait-title:Perspective Projection",
+                                  "frames:3",
+                                  "page:back",
+                                  "shot:back"});
+    EXPECT_EQ(session.page("others"), pageWith("Perspective Projection", loadingText));
+    expectPicture(session, "others", Projection::Perspective);
+    EXPECT_EQ(session.page("ortho"), pageWith("Ortho Projection", loadingText));
+    expectPicture(session, "ortho", Projection::Ortho);
+    EXPECT_EQ(session.page("twice"), pageWith("Ortho Projection", loadingText));
+    EXPECT_EQ(session.page("back"), pageWith("Perspective Projection", loadingText));
+    expectPicture(session, "back", Projection::Perspective);
+}
+
+TEST(WebPage, DragsTurnTheViewAHundredthOfARadianAPixelAndButtonsAloneFly) {
+    // Flying first brings the red block closer. Drags with both buttons held turn without
+    // flying: 10 pixels, 0.1 radian, carry what is ahead 240 / tan(15 degrees) * tan(0.1) = 90
+    // pixels across the canvas.
+    const BrowserSession session({"open", "shot:start", "hold:left:600", "frames:3", "shot:near",
+                                  "drag:both:320,400:-10,0:5", "frames:3", "shot:left",
+                                  "drag:both:320,400:0,-10:5", "frames:3", "shot:up",
+                                  "hold:right:600", "frames:3", "shot:back", "page:end"});
+    const RedBlockExtent start = findRedBlock(session.shot("start"));
+    const RedBlockExtent near = findRedBlock(session.shot("near"));
+    const RedBlockExtent left = findRedBlock(session.shot("left"));
+    const RedBlockExtent up = findRedBlock(session.shot("up"));
+    const RedBlockExtent back = findRedBlock(session.shot("back"));
+    for (const RedBlockExtent* block : {&start, &near, &left, &up, &back}) {
+        ASSERT_GT(block->pixels, 200) << block->describe();
+    }
+    EXPECT_GT(near.width(), 13 * start.width() / 10) << start.describe() << "\n" << near.describe();
+
+    // Dragging left turns the view left, so the block moves right; up tilts up, it moves down.
+    EXPECT_NEAR(left.centreX - near.centreX, 90, 8) << near.describe() << "\n" << left.describe();
+    EXPECT_NEAR(left.centreY, near.centreY, 8) << near.describe() << "\n" << left.describe();
+    EXPECT_NEAR(up.centreY - left.centreY, 90, 8) << left.describe() << "\n" << up.describe();
+    EXPECT_NEAR(up.centreX, left.centreX, 8) << left.describe() << "\n" << up.describe();
+
+    EXPECT_LT(back.width(), 9 * up.width() / 10) << up.describe() << "\n" << back.describe();
+    // The right button never opens the browser's menu.
+    EXPECT_NE(session.page("end").find("context menus: 3 fired, 0 let through"), std::string::npos)
+        << session.page("end");
+}
+
+TEST(WebPage, SaysSoWhenTheBrowserHasNoWebGl) {
+    const BrowserSession session({"without-webgl", "load", "wait:500", "page:without"});
+    const std::string page = session.page("without");
+    EXPECT_NE(page.find("status: This browser cannot show Rolling Cube: WebGL is unavailable"),
+              std::string::npos)
+        << page;
+    EXPECT_NE(page.find("title: Rolling Cube\n"), std::string::npos) << page;
+}

@@ -1,0 +1,183 @@
+// Serves the browser build on a free port of 127.0.0.1, opens it in Debian's headless Chromium
+// and carries out the steps given on the command line, in order, writing what they see into
+// the output folder. The tests and scripts/bench.sh judge the files; this script only reports.
+//
+// Usage: node driver.mjs SITE_DIR OUT_DIR STEP...
+//   open                        load the page (again) and wait for the program's first frame
+//   load                        load the page (again) without waiting for anything more
+//   without-webgl               make later loads find no WebGL, as in a browser without it
+//   wait-title:TEXT             wait until the page's title is TEXT
+//   frames:N                    let N animation frames pass
+//   wait:MS                     let MS milliseconds pass
+//   key:K                       type key K (a capital letter is typed with Shift held)
+//   drag:BUTTON:X,Y:DX,DY:STEPS press BUTTON (left, right or both) at canvas pixel X,Y, move by
+//                               DX,DY in STEPS equal steps, release
+//   hold:BUTTON:MS              press BUTTON in the canvas's middle for MS milliseconds
+//   shot:NAME                   the canvas as the screen shows it, as NAME.png
+//   page:NAME                   the page's title, heading, status, context menus let through
+//                               and console text, as NAME.txt
+//   page-shot:NAME              the whole page as the screen shows it, as NAME.png
+//   first-frame:NAME            milliseconds from navigation to the first drawn frame, NAME.txt
+// At the end the browser's console messages are written to browser-console.txt.
+import {mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
+import {createServer} from 'node:http';
+import {tmpdir} from 'node:os';
+import {extname, join, normalize, sep} from 'node:path';
+import puppeteer from 'puppeteer-core';
+
+const [siteDir, outDir, ...steps] = process.argv.slice(2);
+if (!siteDir || !outDir) {
+    console.error('usage: node driver.mjs SITE_DIR OUT_DIR STEP...');
+    process.exit(2);
+}
+
+const types = {
+    '.html': 'text/html; charset=utf-8',
+    '.js': 'text/javascript',
+    '.wasm': 'application/wasm',
+    '.data': 'application/octet-stream',
+};
+
+function serve(root) {
+    const server = createServer((request, response) => {
+        const path = decodeURIComponent(new URL(request.url, 'http://x').pathname);
+        const file = normalize(join(root, path === '/' ? 'index.html' : path));
+        if (!file.startsWith(normalize(root) + sep)) {
+            response.writeHead(403).end();
+            return;
+        }
+        try {
+            const body = readFileSync(file);
+            response.writeHead(200, {'Content-Type': types[extname(file)] || 'text/plain'});
+            response.end(body);
+        } catch {
+            response.writeHead(404).end();
+        }
+    });
+    return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
+}
+
+const server = await serve(siteDir);
+const address = `http://127.0.0.1:${server.address().port}/`;
+const profile = mkdtempSync(join(tmpdir(), 'rolling-cube-chromium-'));
+const browser = await puppeteer.launch({
+    executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
+    headless: true,
+    userDataDir: profile,
+    args: [
+        '--no-sandbox', '--use-angle=swiftshader', '--enable-unsafe-swiftshader',
+        '--disable-background-networking', '--disable-component-update', '--disable-sync',
+        '--no-first-run', '--disable-quic', '--force-color-profile=srgb',
+        '--window-size=800,1000',
+    ],
+});
+const consoleLines = [];
+let exitCode = 0;
+try {
+    const page = await browser.newPage();
+    await page.setViewport({width: 800, height: 1000, deviceScaleFactor: 1});
+    page.on('console', (message) => consoleLines.push(`${message.type()}: ${message.text()}`));
+    page.on('pageerror', (error) => consoleLines.push(`pageerror: ${error.message}`));
+    // Notes when the program first draws, to time the first frame from navigation,
+    // and counts the context menus the page let the browser open.
+    await page.evaluateOnNewDocument(() => {
+        window.contextMenus = {fired: 0, letThrough: 0};
+        window.addEventListener('contextmenu', (event) => {
+            ++window.contextMenus.fired;
+            if (!event.defaultPrevented) ++window.contextMenus.letThrough;
+        });
+        for (const name of ['drawArrays', 'drawElements']) {
+            const draw = WebGLRenderingContext.prototype[name];
+            WebGLRenderingContext.prototype[name] = function(...args) {
+                if (window.firstDrawMs === undefined) window.firstDrawMs = performance.now();
+                return draw.apply(this, args);
+            };
+        }
+    });
+
+    const frames = (n) => page.evaluate((count) => new Promise((resolve) => {
+        const next = () => (count-- <= 0 ? resolve() : requestAnimationFrame(next));
+        next();
+    }), n);
+    const canvasAt = async (x, y) => {
+        const box = await (await page.$('#canvas')).boundingBox();
+        return [box.x + x, box.y + y];
+    };
+
+    for (const step of steps) {
+        const [verb, ...rest] = step.split(':');
+        const argument = rest.join(':');
+        if (verb === 'open') {
+            await page.goto(address, {waitUntil: 'load'});
+            await page.waitForFunction(() => window.firstDrawMs !== undefined, {timeout: 60000});
+            await frames(2);
+        } else if (verb === 'load') {
+            await page.goto(address, {waitUntil: 'load'});
+        } else if (verb === 'without-webgl') {
+            await page.evaluateOnNewDocument(() => {
+                const getContext = HTMLCanvasElement.prototype.getContext;
+                HTMLCanvasElement.prototype.getContext = function(type, ...rest) {
+                    return /webgl/.test(type) ? null : getContext.call(this, type, ...rest);
+                };
+            });
+        } else if (verb === 'wait-title') {
+            await page.waitForFunction((t) => document.title === t, {timeout: 20000}, argument)
+                .catch(() => {});
+        } else if (verb === 'frames') {
+            await frames(Number(argument));
+        } else if (verb === 'wait') {
+            await new Promise((resolve) => setTimeout(resolve, Number(argument)));
+        } else if (verb === 'key') {
+            const shifted = argument.length === 1 && argument !== argument.toLowerCase();
+            if (shifted) await page.keyboard.down('Shift');
+            await page.keyboard.press(argument);
+            if (shifted) await page.keyboard.up('Shift');
+        } else if (verb === 'drag') {
+            const [button, from, by, count] = rest;
+            const [x, y] = from.split(',').map(Number);
+            const [dx, dy] = by.split(',').map(Number);
+            const buttons = button === 'both' ? ['left', 'right'] : [button];
+            const [startX, startY] = await canvasAt(x, y);
+            await page.mouse.move(startX, startY);
+            for (const b of buttons) await page.mouse.down({button: b});
+            for (let i = 1; i <= Number(count); ++i) {
+                await page.mouse.move(startX + (dx * i) / count, startY + (dy * i) / count);
+            }
+            for (const b of buttons.reverse()) await page.mouse.up({button: b});
+        } else if (verb === 'hold') {
+            const [button, ms] = rest;
+            await page.mouse.move(...(await canvasAt(320, 240)));
+            await page.mouse.down({button});
+            await new Promise((resolve) => setTimeout(resolve, Number(ms)));
+            await page.mouse.up({button});
+        } else if (verb === 'shot') {
+            const canvas = await page.$('#canvas');
+            await canvas.screenshot({path: join(outDir, `${argument}.png`), type: 'png'});
+        } else if (verb === 'page-shot') {
+            await page.screenshot({path: join(outDir, `${argument}.png`), fullPage: true});
+        } else if (verb === 'page') {
+            const text = await page.evaluate(() => [
+                `title: ${document.title}`,
+                `heading: ${document.getElementById('window-title').textContent}`,
+                `status: ${document.getElementById('status').textContent}`,
+                `context menus: ${contextMenus.fired} fired, ${contextMenus.letThrough} let through`,
+                `console:\n${document.getElementById('console').textContent}`,
+            ].join('\n'));
+            writeFileSync(join(outDir, `${argument}.txt`), text);
+        } else if (verb === 'first-frame') {
+            const ms = await page.evaluate(() => window.firstDrawMs);
+            writeFileSync(join(outDir, `${argument}.txt`), `${ms}\n`);
+        } else {
+            throw new Error(`unknown step ${step}`);
+        }
+    }
+} catch (error) {
+    console.error(error.stack || String(error));
+    exitCode = 1;
+} finally {
+    writeFileSync(join(outDir, 'browser-console.txt'), consoleLines.join('\n') + '\n');
+    await browser.close();
+    server.close();
+    rmSync(profile, {recursive: true, force: true});
+}
+process.exit(exitCode);
