@@ -8,96 +8,18 @@
 #include <utility>
 #include <vector>
 
+#include "PicturePrediction.h"
 #include "RunningProgram.h"
 #include "WorldView.h"
 
 namespace {
 
 using worldview::blockColours;
+using worldview::looksLike;
+using worldview::Pixel;
+using worldview::Prediction;
 using worldview::Projection;
 using worldview::Seen;
-using Pixel = std::pair<int, int>;  // column, row from the top
-
-// Pixels whose colour the starting camera predicts, sampled on a grid over the window: those
-// the rolling cube can never cover, and those where it may be in front at times.
-struct Prediction {
-    std::vector<Pixel> background, backgroundOrRoller;
-    std::vector<Pixel> blocks[worldview::blockCount], blocksOrRoller[worldview::blockCount];
-};
-
-Prediction predict(const worldview::View& view) {
-    Prediction p;
-    for (int row = 2; row < 480; row += 4) {
-        for (int column = 2; column < 640; column += 4) {
-            const worldview::Sight sight = view.robustSightAt(column, row);
-            const bool covered = sight.rollerMayCover;
-            if (sight.seen == Seen::Background) {
-                (covered ? p.backgroundOrRoller : p.background).push_back({column, row});
-            } else if (sight.seen == Seen::Block) {
-                const int i = sight.blockIndex;
-                (covered ? p.blocksOrRoller[i] : p.blocks[i]).push_back({column, row});
-            }
-        }
-    }
-    return p;
-}
-
-bool isBackground(const Rgb& c) { return c.r == 64 && c.g == 64 && c.b == 64; }
-
-// A block is drawn with its texture multiplied by its colour, so the channels its colour lacks
-// stay dark whatever the picture, and the ones it has stay bright on the light block texture.
-bool looksLike(const Rgb& c, const worldview::BlockColour& b) {
-    const auto fits = [](bool on, int value) { return on ? value >= 40 : value <= 12; };
-    return fits(b.r, c.r) && fits(b.g, c.g) && fits(b.b, c.b);
-}
-
-// The roller is cyan, so its picture keeps red dark and green and blue alike.
-bool looksLikeRoller(const Rgb& c) {
-    return c.r <= 12 && c.g >= 30 && c.b >= 30 && std::abs(c.g - c.b) <= 12;
-}
-
-std::string describe(const Rgb& c) {
-    std::ostringstream out;
-    out << c;
-    return out.str();
-}
-
-std::vector<std::string> mismatches(const RunningProgram::Screenshot& shot, const Prediction& p) {
-    std::vector<std::string> found;
-    if (shot.width != 640 || shot.height != 480) {
-        found.push_back("the window is " + std::to_string(shot.width) + " x " +
-                        std::to_string(shot.height));
-        return found;
-    }
-    const auto check = [&](const std::vector<Pixel>& pixels, const std::string& what,
-                           bool rollerMayCover, auto&& fits) {
-        for (const auto& [column, row] : pixels) {
-            const auto c = shot.at(column, row);
-            if (fits(c) || (rollerMayCover && looksLikeRoller(c))) continue;
-            found.push_back(what + (rollerMayCover ? " or the roller" : "") + " expected at " +
-                            std::to_string(column) + "," + std::to_string(row) + ", got " +
-                            describe(c));
-        }
-    };
-    check(p.background, "background", false, isBackground);
-    check(p.backgroundOrRoller, "background", true, isBackground);
-    for (int i = 0; i < worldview::blockCount; ++i) {
-        const auto isBlock = [&](const Rgb& c) { return looksLike(c, blockColours[i]); };
-        const std::string what = std::string(blockColours[i].name) + " block";
-        check(p.blocks[i], what, false, isBlock);
-        check(p.blocksOrRoller[i], what, true, isBlock);
-    }
-    // The roller hides at most a small part of the open view at any moment.
-    size_t open = 0;
-    for (const auto& [column, row] : p.backgroundOrRoller)
-        open += isBackground(shot.at(column, row));
-    if (open * 2 < p.backgroundOrRoller.size()) {
-        found.push_back("only " + std::to_string(open) + " of " +
-                        std::to_string(p.backgroundOrRoller.size()) +
-                        " pixels the roller might cover show the background");
-    }
-    return found;
-}
 
 // The frame after a start or a key may still be on its way, so a few pictures are tried before
 // the last one's differences count.
@@ -107,7 +29,7 @@ RunningProgram::Screenshot expectPicture(RunningProgram& program, const Predicti
     for (int attempt = 0; attempt < 6; ++attempt) {
         if (attempt > 0) std::this_thread::sleep_for(std::chrono::milliseconds(400));
         shot = program.screenshot();
-        found = mismatches(shot, p);
+        found = worldview::mismatches(shot, p);
         if (found.empty()) break;
     }
     std::ostringstream report;
@@ -135,7 +57,7 @@ void waitForFirstFrames() { std::this_thread::sleep_for(std::chrono::millisecond
 
 TEST(WorldPicture, PerspectiveShowsTheRedAndGreenBlocksOverTheGreyBackground) {
     const worldview::View perspectiveView(Projection::Perspective);
-    const Prediction perspective = predict(perspectiveView);
+    const Prediction perspective = worldview::predict(perspectiveView);
     // From the starting camera only the two blocks behind the roller are in the picture.
     ASSERT_GE(perspective.blocks[red].size(), enough);
     ASSERT_GE(perspective.blocks[green].size(), enough);
@@ -158,8 +80,8 @@ TEST(WorldPicture, PerspectiveShowsTheRedAndGreenBlocksOverTheGreyBackground) {
 TEST(WorldPicture, OrthoAlsoShowsTheNearBlocksAndDiffersAsTheProjectionsPredict) {
     const worldview::View perspectiveView(Projection::Perspective);
     const worldview::View orthoView(Projection::Ortho);
-    const Prediction perspective = predict(perspectiveView);
-    const Prediction ortho = predict(orthoView);
+    const Prediction perspective = worldview::predict(perspectiveView);
+    const Prediction ortho = worldview::predict(orthoView);
     for (const int inView : {red, green, blue, magenta}) {
         ASSERT_GE(ortho.blocks[inView].size(), enough) << blockColours[inView].name;
     }

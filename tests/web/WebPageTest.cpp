@@ -5,17 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "../desktop/MouseRedBlock.h"
-#include "../desktop/WorldView.h"
 #include "BrowserSession.h"
+#include "MouseRedBlock.h"
+#include "PicturePrediction.h"
 
 // The browser build in headless Chromium, held to what the desktop window shows: the same
 // titles, console text and keys, the picture the starting camera predicts, and the mouse.
 namespace {
 
 using worldview::Projection;
-using worldview::Seen;
-using Rgb = RunningProgram::Rgb;
 
 const char* const loadingText =
     "Loading cube texture... Success\n"
@@ -27,48 +25,17 @@ std::string pageWith(const std::string& title, const std::string& console) {
            "\nstatus: \ncontext menus: 0 fired, 0 let through\nconsole:\n" + console;
 }
 
-bool isBackground(const Rgb& c) { return c.r == 64 && c.g == 64 && c.b == 64; }
-
-// The channels a block's colour lacks stay dark on its texture, the others bright.
-bool looksLike(const Rgb& c, const worldview::BlockColour& b) {
-    const auto fits = [](bool on, int value) { return on ? value >= 40 : value <= 12; };
-    return fits(b.r, c.r) && fits(b.g, c.g) && fits(b.b, c.b);
-}
-
-bool looksLikeRoller(const Rgb& c) {
-    return c.r <= 12 && c.g >= 30 && c.b >= 30 && std::abs(c.g - c.b) <= 12;
-}
-
-// Compares the canvas with what the camera predicts on a grid of pixels, allowing the roller
-// wherever it may stand, and returns the differences. The ground's picture is not predicted,
-// only that it shows in its own colours: its red would be lost if it were tinted with the
-// roller's cyan, which also tells it from the roller.
+// Compares the canvas with what the camera predicts, as the desktop window is compared, allowing
+// the roller wherever it may stand. The ground's picture is not predicted, only that it shows in
+// its own colours: its red would be lost if it were tinted with the roller's cyan, which also
+// tells it from the roller.
 std::vector<std::string> differences(const RunningProgram::Screenshot& shot, Projection p) {
-    const worldview::View view(p);
-    std::vector<std::string> found;
-    if (shot.width != 640 || shot.height != 480) return {"the canvas is not 640 x 480"};
-    long groundRed = 0, groundPixels = 0;
-    for (int row = 2; row < 480; row += 4) {
-        for (int column = 2; column < 640; column += 4) {
-            const worldview::Sight sight = view.robustSightAt(column, row);
-            const Rgb c = shot.at(column, row);
-            if (sight.rollerMayCover && looksLikeRoller(c)) continue;
-            bool fits = true;
-            if (sight.seen == Seen::Background) {
-                fits = isBackground(c);
-            } else if (sight.seen == Seen::Block) {
-                fits = looksLike(c, worldview::blockColours[sight.blockIndex]);
-            } else if (sight.seen == Seen::Ground) {
-                groundRed += c.r;
-                ++groundPixels;
-            }
-            if (fits) continue;
-            std::ostringstream text;
-            text << "at " << column << "," << row << " (" << c.r << ", " << c.g << ", " << c.b
-                 << ")";
-            found.push_back(text.str());
-        }
-    }
+    const worldview::Prediction prediction = worldview::predict(worldview::View(p));
+    std::vector<std::string> found = worldview::mismatches(shot, prediction);
+    if (!found.empty()) return found;
+    long groundRed = 0;
+    for (const auto& [column, row] : prediction.ground) groundRed += shot.at(column, row).r;
+    const long groundPixels = static_cast<long>(prediction.ground.size());
     if (groundPixels < 1000 || groundRed < 20 * groundPixels) {
         found.push_back("the ground has lost its red: mean " +
                         std::to_string(groundPixels ? groundRed / groundPixels : 0) + " over " +
