@@ -10,8 +10,9 @@
 //   frames:N                    let N animation frames pass
 //   wait:MS                     let MS milliseconds pass
 //   key:K                       type key K (a capital letter is typed with Shift held)
-//   drag:BUTTON:X,Y:DX,DY:STEPS press BUTTON (left, right or both) at canvas pixel X,Y, move by
-//                               DX,DY in STEPS equal steps, release
+//   press:BUTTON:X,Y            press BUTTON (left, right or both, left first) at canvas pixel X,Y
+//   move:DX,DY:STEPS            move the pointer by DX,DY in STEPS equal steps
+//   release:BUTTON              release BUTTON (left, right or both, left first)
 //   hold:BUTTON:MS              press BUTTON in the canvas's middle for MS milliseconds
 //   shot:NAME                   the canvas as the screen shows it, as NAME.png
 //   page:NAME                   the page's title, heading, status, context menus let through
@@ -99,6 +100,10 @@ try {
         const next = () => (count-- <= 0 ? resolve() : requestAnimationFrame(next));
         next();
     }), n);
+    // Two buttons go down and up one after the other, so for a moment one of them is held
+    // alone; a test that must not fly in between takes its pictures while both are held.
+    const buttonsOf = (button) => (button === 'both' ? ['left', 'right'] : [button]);
+    let pointer = [0, 0];
     const canvasAt = async (x, y) => {
         const box = await (await page.$('#canvas')).boundingBox();
         return [box.x + x, box.y + y];
@@ -132,18 +137,22 @@ try {
             if (shifted) await page.keyboard.down('Shift');
             await page.keyboard.press(argument);
             if (shifted) await page.keyboard.up('Shift');
-        } else if (verb === 'drag') {
-            const [button, from, by, count] = rest;
-            const [x, y] = from.split(',').map(Number);
+        } else if (verb === 'press') {
+            const [button, at] = rest;
+            const [x, y] = at.split(',').map(Number);
+            pointer = await canvasAt(x, y);
+            await page.mouse.move(...pointer);
+            for (const b of buttonsOf(button)) await page.mouse.down({button: b});
+        } else if (verb === 'move') {
+            const [by, count] = rest;
             const [dx, dy] = by.split(',').map(Number);
-            const buttons = button === 'both' ? ['left', 'right'] : [button];
-            const [startX, startY] = await canvasAt(x, y);
-            await page.mouse.move(startX, startY);
-            for (const b of buttons) await page.mouse.down({button: b});
+            const [startX, startY] = pointer;
             for (let i = 1; i <= Number(count); ++i) {
-                await page.mouse.move(startX + (dx * i) / count, startY + (dy * i) / count);
+                pointer = [startX + (dx * i) / count, startY + (dy * i) / count];
+                await page.mouse.move(...pointer);
             }
-            for (const b of buttons.reverse()) await page.mouse.up({button: b});
+        } else if (verb === 'release') {
+            for (const b of buttonsOf(argument)) await page.mouse.up({button: b});
         } else if (verb === 'hold') {
             const [button, ms] = rest;
             await page.mouse.move(...(await canvasAt(320, 240)));
