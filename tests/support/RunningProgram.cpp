@@ -148,21 +148,24 @@ void RunningProgram::key(const std::string& name) {
 }
 
 RunningProgram::Screenshot RunningProgram::screenshot() const {
-    const std::string ppm = runCommand("import -window " + window_ + " -depth 8 ppm:-");
+    return screenshotFromPpm(runCommand("import -window " + window_ + " -depth 8 ppm:-"));
+}
+
+RunningProgram::Screenshot screenshotFromPpm(const std::string& ppm) {
     std::istringstream in(ppm);
     std::string magic;
     int maxValue = 0;
-    Screenshot shot;
+    RunningProgram::Screenshot shot;
     in >> magic >> shot.width >> shot.height >> maxValue;
     in.get();
     if (magic != "P6" || maxValue != 255 || shot.width <= 0 || shot.height <= 0) {
-        throw std::runtime_error("import gave no 8-bit PPM picture");
+        throw std::runtime_error("no 8-bit PPM picture");
     }
     shot.rgb.resize(static_cast<size_t>(shot.width) * shot.height * 3);
     in.read(reinterpret_cast<char*>(shot.rgb.data()),
             static_cast<std::streamsize>(shot.rgb.size()));
     if (in.gcount() != static_cast<std::streamsize>(shot.rgb.size())) {
-        throw std::runtime_error("import gave a short picture");
+        throw std::runtime_error("a short PPM picture");
     }
     return shot;
 }

@@ -65,5 +65,9 @@ class RunningProgram {
 // title before giving the one it last saw.
 std::string titleOnceSettled(const RunningProgram& program, const std::string& expected);
 
+// An 8-bit binary PPM ("P6"), as ImageMagick writes one, read as a screenshot; throws if it is
+// anything else or cut short.
+RunningProgram::Screenshot screenshotFromPpm(const std::string& ppm);
+
 // Runs a shell command and returns what it printed; throws if it fails.
 std::string runCommand(const std::string& command);

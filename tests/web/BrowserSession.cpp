@@ -4,7 +4,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <sstream>
 #include <stdexcept>
 
 namespace {
@@ -34,19 +33,8 @@ BrowserSession::BrowserSession(const std::vector<std::string>& steps) {
 }
 
 RunningProgram::Screenshot BrowserSession::shot(const std::string& name) const {
-    // As a binary PPM: "P6", width, height, 255, then the RGB bytes row by row from the top.
-    std::istringstream in(
+    return screenshotFromPpm(
         runCommand("convert " + quoted(out_.file(name + ".png")) + " -depth 8 ppm:-"));
-    std::string magic;
-    int maximum = 0;
-    RunningProgram::Screenshot shot;
-    in >> magic >> shot.width >> shot.height >> maximum;
-    in.get();
-    const size_t size = static_cast<size_t>(shot.width) * shot.height * 3;
-    shot.rgb.resize(size);
-    in.read(reinterpret_cast<char*>(shot.rgb.data()), static_cast<std::streamsize>(size));
-    if (magic != "P6" || maximum != 255 || !in) throw std::runtime_error("bad picture " + name);
-    return shot;
 }
 
 std::string BrowserSession::page(const std::string& name) const {
