@@ -65,7 +65,7 @@ RunningProgram::Rgb RunningProgram::Screenshot::at(int x, int y) const {
     return {rgb[i], rgb[i + 1], rgb[i + 2]};
 }
 
-RunningProgram::RunningProgram(const std::string& workingDirectory) {
+RunningProgram::RunningProgram(const std::string& workingDirectory, const std::string& executable) {
     char pattern[] = "/tmp/rolling-cube-output-XXXXXX";
     const int outputFd = mkstemp(pattern);
     if (outputFd < 0) throw std::runtime_error("cannot make an output file");
@@ -76,7 +76,7 @@ RunningProgram::RunningProgram(const std::string& workingDirectory) {
     if (pid_ == 0) {
         dup2(outputFd, STDOUT_FILENO);
         if (chdir(workingDirectory.c_str()) != 0) _exit(127);
-        execl(ROLLING_CUBE_EXECUTABLE, ROLLING_CUBE_EXECUTABLE, static_cast<char*>(nullptr));
+        execl(executable.c_str(), executable.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
     close(outputFd);

@@ -22,9 +22,11 @@ class RunningProgram {
         Rgb at(int x, int y) const;
     };
 
-    // Starts the program in workingDirectory (the repository root by default) and waits for its
-    // window; throws std::runtime_error if it does not appear.
-    explicit RunningProgram(const std::string& workingDirectory = ROLLING_CUBE_SOURCE_DIR);
+    // Starts the program (the build's own by default, or an installed executable) in
+    // workingDirectory (the repository root by default) and waits for its window; throws
+    // std::runtime_error if it does not appear.
+    explicit RunningProgram(const std::string& workingDirectory = ROLLING_CUBE_SOURCE_DIR,
+                            const std::string& executable = ROLLING_CUBE_EXECUTABLE);
     ~RunningProgram();
     RunningProgram(const RunningProgram&) = delete;
     RunningProgram& operator=(const RunningProgram&) = delete;
