@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "AllocationProbe.h"
 #include "BmpBytes.h"
 #include "TestFiles.h"
 #include "TestWindow.h"
@@ -144,6 +146,32 @@ TEST_F(TextureLoad, PictureBeyondTheRenderersLimitIsRefusedWithItsSize) {
     ASSERT_EQ(load(lineFile(limit, 1), slot), 1);
     EXPECT_EQ(levelParameter(GL_TEXTURE_WIDTH), limit);
     glDeleteTextures(1, &slot);
+}
+
+// The header alone shows that the renderer cannot take this picture: reading its pixels first
+// (49 MB at llvmpipe's limit) would cost the time and memory of a picture that is then thrown away.
+TEST_F(TextureLoad, PictureBeyondTheLimitIsRefusedBeforeItsPixelsAreRead) {
+    const GLint limit = sizeLimit();
+    BmpHeader header;
+    header.width = limit + 1;
+    header.height = 1000;
+    const std::string path = dir.file("wide.bmp");
+    writeFile(path, bmpFile(header, ""));
+    // The pixels' place in the file is there but holds nothing: the file is sparse.
+    ASSERT_EQ(truncate(path.c_str(), 54 + static_cast<off_t>((3 * (limit + 1) + 3) / 4 * 4) * 1000),
+              0);
+
+    GLuint slot = 0;
+    testing::internal::CaptureStdout();
+    allocationprobe::resetLargest();
+    EXPECT_EQ(loadTexture(path.c_str(), slot), 0);
+    const size_t largest = allocationprobe::largest();
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              path + " is " + std::to_string(limit + 1) + " x 1000 pixels, larger than this " +
+                  "OpenGL's texture limit of " + std::to_string(limit) + " x " +
+                  std::to_string(limit) + "\n");
+    EXPECT_LT(largest, size_t{1} << 20);
+    EXPECT_EQ(slot, 0u);
 }
 
 TEST_F(TextureLoad, LoadingIntoAFullSlotDeletesItsOldTexture) {
