@@ -9,7 +9,7 @@ cd "$root"
 
 scripts/deps.sh cmake g++ make freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libgl1-mesa-dri \
     libgtest-dev libgmock-dev libx11-dev xvfb xauth xdotool imagemagick clang \
-    libclang-rt-14-dev
+    libclang-rt-14-dev faketime
 # The browser version and what its tests drive Chromium with.
 scripts/web.sh --build-only >/dev/null
 scripts/web-test-tools.sh
