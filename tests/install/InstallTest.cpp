@@ -16,7 +16,9 @@ namespace {
 std::string startupLines(const std::string& workingDirectory, const std::string& executable) {
     const TempDir links;
     if (symlink(executable.c_str(), links.file("rolling-cube").c_str()) != 0) return "no link";
-    RunningProgram program(workingDirectory, links.file("rolling-cube"));
+    ProgramLaunch launch;
+    launch.executable = links.file("rolling-cube");
+    RunningProgram program(workingDirectory, launch);
     return program.output();
 }
 

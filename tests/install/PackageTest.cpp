@@ -16,7 +16,9 @@ TEST(Package, UnpackedPackageStartsWithItsPictures) {
                "'/build-package/rolling-cube_*.deb)\" '" +
                unpacked.path() + "'");
     const TempDir empty;
-    RunningProgram program(empty.path(), unpacked.file("usr/bin/rolling-cube"));
+    ProgramLaunch launch;
+    launch.executable = unpacked.file("usr/bin/rolling-cube");
+    RunningProgram program(empty.path(), launch);
     EXPECT_EQ(program.output(),
               "Loading cube texture... Success\n"
               "Loading ground texture... Success\n"
