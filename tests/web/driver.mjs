@@ -32,7 +32,8 @@
 import {appendFileSync, mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
 import {createServer} from 'node:http';
 import {tmpdir} from 'node:os';
-import {extname, join, normalize, sep} from 'node:path';
+import {extname, join, normalize, resolve as resolvePath, sep} from 'node:path';
+import {pathToFileURL} from 'node:url';
 import puppeteer from 'puppeteer-core';
 
 const [siteDir, outDir, ...steps] = process.argv.slice(2);
@@ -129,7 +130,7 @@ try {
                                     deviceScaleFactor: Number(ratio), isMobile: !!touch,
                                     hasTouch: !!touch});
         } else if (verb === 'open-file') {
-            await page.goto(`file://${join(siteDir, 'index.html')}`, {waitUntil: 'load'});
+            await page.goto(pathToFileURL(resolvePath(siteDir, 'index.html')).href, {waitUntil: 'load'});
         } else if (verb === 'open') {
             await page.goto(address, {waitUntil: 'load'});
             await page.waitForFunction(() => window.firstDrawMs !== undefined, {timeout: 60000});
