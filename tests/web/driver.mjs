@@ -130,7 +130,8 @@ try {
                                     deviceScaleFactor: Number(ratio), isMobile: !!touch,
                                     hasTouch: !!touch});
         } else if (verb === 'open-file') {
-            await page.goto(pathToFileURL(resolvePath(siteDir, 'index.html')).href, {waitUntil: 'load'});
+            const file = pathToFileURL(resolvePath(siteDir, 'index.html')).href;
+            await page.goto(file, {waitUntil: 'load'});
         } else if (verb === 'open') {
             await page.goto(address, {waitUntil: 'load'});
             await page.waitForFunction(() => window.firstDrawMs !== undefined, {timeout: 60000});
@@ -173,7 +174,8 @@ try {
             const [startX, startY] = pointer;
             for (let i = 1; i <= Number(count); ++i) {
                 pointer = [startX + (dx * i) / count, startY + (dy * i) / count];
-                await (touching ? page.touchscreen.touchMove(...pointer) : page.mouse.move(...pointer));
+                await (touching ? page.touchscreen.touchMove(...pointer)
+                                : page.mouse.move(...pointer));
             }
         } else if (verb === 'release' && argument === 'touch') {
             await page.touchscreen.touchEnd();
