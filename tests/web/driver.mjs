@@ -19,7 +19,7 @@
 //   release:BUTTON              release BUTTON (left, right or both, left first, or touch)
 //   release-elsewhere:BUTTON    switch to another tab, release BUTTON there and come back
 //   touch:NAME:MS               hold the control whose accessible name is NAME with a finger for
-//                               MS milliseconds; its size goes into controls.txt
+//                               MS milliseconds
 //   lose-context                lose the canvas's WebGL context, as after a GPU reset
 //   js:NAME:EXPRESSION          the value of a JavaScript expression in the page, as NAME.txt
 //   hold:BUTTON:MS              press BUTTON in the canvas's middle for MS milliseconds
@@ -29,7 +29,7 @@
 //   page-shot:NAME              the whole page as the screen shows it, as NAME.png
 //   first-frame:NAME            milliseconds from navigation to the first drawn frame, NAME.txt
 // At the end the browser's console messages are written to browser-console.txt.
-import {appendFileSync, mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
+import {mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
 import {createServer} from 'node:http';
 import {tmpdir} from 'node:os';
 import {extname, join, normalize, resolve as resolvePath, sep} from 'node:path';
@@ -192,7 +192,6 @@ try {
         } else if (verb === 'touch') {
             const [name, ms] = rest;
             const box = await (await page.waitForSelector(`aria/${name}`)).boundingBox();
-            appendFileSync(join(outDir, 'controls.txt'), `${name}: ${box.width}x${box.height}\n`);
             await page.touchscreen.touchStart(box.x + box.width / 2, box.y + box.height / 2);
             await new Promise((resolve) => setTimeout(resolve, Number(ms)));
             await page.touchscreen.touchEnd();
