@@ -33,8 +33,8 @@ BrowserSession::BrowserSession(const std::vector<std::string>& steps) {
 }
 
 RunningProgram::Screenshot BrowserSession::shot(const std::string& name) const {
-    return screenshotFromPpm(
-        runCommand("convert " + quoted(out_.file(name + ".png")) + " -depth 8 ppm:-"));
+    return screenshotFromPpm(runCommand("convert " + quoted(out_.file(name + ".png")) +
+                                        " -scale 640x480! -depth 8 ppm:-"));
 }
 
 std::string BrowserSession::page(const std::string& name) const {

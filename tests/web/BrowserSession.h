@@ -14,7 +14,8 @@ class BrowserSession {
     // Runs the steps; a failed run fails the test with the driver's own report and throws.
     explicit BrowserSession(const std::vector<std::string>& steps);
 
-    // The canvas as saved by the step "shot:NAME".
+    // The canvas as saved by the step "shot:NAME", scaled to the program's 640 x 480 window by
+    // averaging, so that a sharper picture keeps its flat colours.
     RunningProgram::Screenshot shot(const std::string& name) const;
     // The page's title, heading, status and console text as saved by the step "page:NAME".
     std::string page(const std::string& name) const;

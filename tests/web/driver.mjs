@@ -3,16 +3,25 @@
 // the output folder. The tests and scripts/bench.sh judge the files; this script only reports.
 //
 // Usage: node driver.mjs SITE_DIR OUT_DIR STEP...
+//   viewport:W,H,RATIO[,touch]  a W x H CSS pixel viewport at a device pixel ratio, as a phone
+//                               with a touch screen if touch is given (before open)
 //   open                        load the page (again) and wait for the program's first frame
+//   open-file                   load the page from its file:// address
 //   load                        load the page (again) without waiting for anything more
 //   without-webgl               make later loads find no WebGL, as in a browser without it
 //   wait-title:TEXT             wait until the page's title is TEXT
 //   frames:N                    let N animation frames pass
 //   wait:MS                     let MS milliseconds pass
 //   key:K                       type key K (a capital letter is typed with Shift held)
-//   press:BUTTON:X,Y            press BUTTON (left, right or both, left first) at canvas pixel X,Y
-//   move:DX,DY:STEPS            move the pointer by DX,DY in STEPS equal steps
-//   release:BUTTON              release BUTTON (left, right or both, left first)
+//   press:BUTTON:X,Y            press BUTTON (left, right or both, left first) at canvas pixel X,Y,
+//                               in CSS pixels; BUTTON touch puts one finger there instead
+//   move:DX,DY:STEPS            move the pointer (or the finger) by DX,DY in STEPS equal steps
+//   release:BUTTON              release BUTTON (left, right or both, left first, or touch)
+//   release-elsewhere:BUTTON    switch to another tab, release BUTTON there and come back
+//   touch:NAME:MS               hold the control whose accessible name is NAME with a finger for
+//                               MS milliseconds
+//   lose-context                lose the canvas's WebGL context, as after a GPU reset
+//   js:NAME:EXPRESSION          the value of a JavaScript expression in the page, as NAME.txt
 //   hold:BUTTON:MS              press BUTTON in the canvas's middle for MS milliseconds
 //   shot:NAME                   the canvas as the screen shows it, as NAME.png
 //   page:NAME                   the page's title, heading, status, context menus let through
@@ -23,7 +32,8 @@
 import {mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
 import {createServer} from 'node:http';
 import {tmpdir} from 'node:os';
-import {extname, join, normalize, sep} from 'node:path';
+import {extname, join, normalize, resolve as resolvePath, sep} from 'node:path';
+import {pathToFileURL} from 'node:url';
 import puppeteer from 'puppeteer-core';
 
 const [siteDir, outDir, ...steps] = process.argv.slice(2);
@@ -79,8 +89,8 @@ try {
     await page.setViewport({width: 800, height: 1000, deviceScaleFactor: 1});
     page.on('console', (message) => consoleLines.push(`${message.type()}: ${message.text()}`));
     page.on('pageerror', (error) => consoleLines.push(`pageerror: ${error.message}`));
-    // Notes when the program first draws, to time the first frame from navigation,
-    // and counts the context menus the page let the browser open.
+    // Notes when the program first draws, to time the first frame from navigation, counts its
+    // drawing calls and the context menus the page let the browser open.
     await page.evaluateOnNewDocument(() => {
         window.contextMenus = {fired: 0, letThrough: 0};
         window.addEventListener('contextmenu', (event) => {
@@ -91,6 +101,7 @@ try {
             const draw = WebGLRenderingContext.prototype[name];
             WebGLRenderingContext.prototype[name] = function(...args) {
                 if (window.firstDrawMs === undefined) window.firstDrawMs = performance.now();
+                window.drawCalls = (window.drawCalls || 0) + 1;
                 return draw.apply(this, args);
             };
         }
@@ -104,6 +115,7 @@ try {
     // alone; a test that must not fly in between takes its pictures while both are held.
     const buttonsOf = (button) => (button === 'both' ? ['left', 'right'] : [button]);
     let pointer = [0, 0];
+    let touching = false;
     const canvasAt = async (x, y) => {
         const box = await (await page.$('#canvas')).boundingBox();
         return [box.x + x, box.y + y];
@@ -112,7 +124,15 @@ try {
     for (const step of steps) {
         const [verb, ...rest] = step.split(':');
         const argument = rest.join(':');
-        if (verb === 'open') {
+        if (verb === 'viewport') {
+            const [width, height, ratio, touch] = argument.split(',');
+            await page.setViewport({width: Number(width), height: Number(height),
+                                    deviceScaleFactor: Number(ratio), isMobile: !!touch,
+                                    hasTouch: !!touch});
+        } else if (verb === 'open-file') {
+            const file = pathToFileURL(resolvePath(siteDir, 'index.html')).href;
+            await page.goto(file, {waitUntil: 'load'});
+        } else if (verb === 'open') {
             await page.goto(address, {waitUntil: 'load'});
             await page.waitForFunction(() => window.firstDrawMs !== undefined, {timeout: 60000});
             await frames(2);
@@ -141,18 +161,47 @@ try {
             const [button, at] = rest;
             const [x, y] = at.split(',').map(Number);
             pointer = await canvasAt(x, y);
-            await page.mouse.move(...pointer);
-            for (const b of buttonsOf(button)) await page.mouse.down({button: b});
+            if (button === 'touch') {
+                await page.touchscreen.touchStart(...pointer);
+                touching = true;
+            } else {
+                await page.mouse.move(...pointer);
+                for (const b of buttonsOf(button)) await page.mouse.down({button: b});
+            }
         } else if (verb === 'move') {
             const [by, count] = rest;
             const [dx, dy] = by.split(',').map(Number);
             const [startX, startY] = pointer;
             for (let i = 1; i <= Number(count); ++i) {
                 pointer = [startX + (dx * i) / count, startY + (dy * i) / count];
-                await page.mouse.move(...pointer);
+                await (touching ? page.touchscreen.touchMove(...pointer)
+                                : page.mouse.move(...pointer));
             }
+        } else if (verb === 'release' && argument === 'touch') {
+            await page.touchscreen.touchEnd();
+            touching = false;
         } else if (verb === 'release') {
             for (const b of buttonsOf(argument)) await page.mouse.up({button: b});
+        } else if (verb === 'release-elsewhere') {
+            const other = await browser.newPage();
+            await other.bringToFront();
+            // This tab's mouse never sees the release; the other tab's takes a whole click.
+            for (const b of buttonsOf(argument)) await other.mouse.click(10, 10, {button: b});
+            await other.close();
+            await page.bringToFront();
+        } else if (verb === 'touch') {
+            const [name, ms] = rest;
+            const box = await (await page.waitForSelector(`aria/${name}`)).boundingBox();
+            await page.touchscreen.touchStart(box.x + box.width / 2, box.y + box.height / 2);
+            await new Promise((resolve) => setTimeout(resolve, Number(ms)));
+            await page.touchscreen.touchEnd();
+        } else if (verb === 'lose-context') {
+            await page.evaluate(() => document.getElementById('canvas').getContext('webgl')
+                .getExtension('WEBGL_lose_context').loseContext());
+        } else if (verb === 'js') {
+            const [name, ...expression] = rest;
+            const value = await page.evaluate(expression.join(':'));
+            writeFileSync(join(outDir, `${name}.txt`), `${value}`);
         } else if (verb === 'hold') {
             const [button, ms] = rest;
             await page.mouse.move(...(await canvasAt(320, 240)));

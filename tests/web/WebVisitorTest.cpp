@@ -1,0 +1,153 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "BrowserSession.h"
+#include "MouseRedBlock.h"
+#include "PicturePrediction.h"
+
+// The page for visitors other than one at a desktop with a mouse who never leaves the tab: on a
+// touch screen, a phone or a sharp screen, after a tab switch or a lost graphics context, opened
+// from disk, or using the keyboard on the page.
+namespace {
+
+bool inFirefox() {
+    const char* browser = std::getenv("ROLLING_CUBE_BROWSER");
+    return browser != nullptr && std::string(browser) == "firefox";
+}
+
+void expectStartingPicture(const BrowserSession& session, const std::string& shot) {
+    const std::vector<std::string> found = worldview::mismatches(
+        session.shot(shot),
+        worldview::predict(worldview::View(worldview::Projection::Perspective)));
+    EXPECT_TRUE(found.empty()) << shot << ": " << found.size() << " differences, first "
+                               << (found.empty() ? "" : found.front());
+}
+
+// What is ahead turns across the canvas by 240 / tan(15 degrees) * tan(angle) window pixels.
+double shiftForTurn(double radians) {
+    return 240 / std::tan(15.0 * M_PI / 180.0) * std::tan(radians);
+}
+
+}  // namespace
+
+TEST(WebVisitor, AButtonReleasedInAnotherTabCountsAsReleased) {
+    const BrowserSession session({"open", "press:right:320,400", "release-elsewhere:right",
+                                  "frames:3", "shot:back", "wait:500", "frames:3", "shot:later"});
+    const RedBlockExtent back = findRedBlock(session.shot("back"));
+    const RedBlockExtent later = findRedBlock(session.shot("later"));
+    ASSERT_GT(back.pixels, 200) << back.describe();
+    // Flying on backwards for half a second would shrink the block by a quarter or more.
+    EXPECT_NEAR(later.width(), back.width(), back.width() / 20.0) << back.describe() << "\n"
+                                                                  << later.describe();
+}
+
+TEST(WebVisitor, ALostGraphicsContextStopsTheDrawingAndSaysHowToGetItBack) {
+    const BrowserSession session({"open", "lose-context", "js:atLoss:drawCalls", "frames:5",
+                                  "js:later:drawCalls", "page:lost"});
+    EXPECT_NE(session.page("lost").find("status: The graphics context was lost, so the animation "
+                                        "has stopped. Reload the page to start it again. Reload"),
+              std::string::npos)
+        << session.page("lost");
+    EXPECT_EQ(session.page("later"), session.page("atLoss"))
+        << "drawing calls into the lost context";
+}
+
+TEST(WebVisitor, OpenedFromDiskSaysToServeItOverHttp) {
+    const BrowserSession session({"open-file", "wait:300", "page:disk"});
+    const std::string page = session.page("disk");
+    EXPECT_NE(page.find("status: Rolling Cube must be served over HTTP"), std::string::npos)
+        << page;
+    EXPECT_NE(page.find("Run ./scripts/web.sh"), std::string::npos) << page;
+    EXPECT_NE(page.find("any static file server"), std::string::npos) << page;
+}
+
+TEST(WebVisitor, OnATouchScreenAFingerTurnsAndTheOnScreenControlsFlyAndSwitch) {
+    if (inFirefox()) GTEST_SKIP() << "Firefox's driver cannot emulate a touch screen";
+    // A phone's viewport. The finger goes 8 CSS pixels left, then rests: the view turns left
+    // without flying. Then each control is held or tapped by a finger.
+    const BrowserSession session({"viewport:390,844,3,touch",
+                                  "open",
+                                  "js:width:canvas.getBoundingClientRect().width",
+                                  "press:touch:187,150",
+                                  "frames:3",
+                                  "shot:pressed",
+                                  "move:-8,0:4",
+                                  "frames:3",
+                                  "shot:turned",
+                                  "wait:500",
+                                  "frames:3",
+                                  "shot:resting",
+                                  "release:touch",
+                                  "touch:Fly forwards:400",
+                                  "frames:3",
+                                  "shot:near",
+                                  "touch:Fly backwards:800",
+                                  "frames:3",
+                                  "shot:far",
+                                  "touch:Orthographic:0",
+                                  "wait-title:Ortho Projection",
+                                  "page:ortho",
+                                  "touch:Perspective:0",
+                                  "wait-title:Perspective Projection",
+                                  "page:perspective",
+                                  "js:small:[...document.querySelectorAll('#controls button')]"
+                                  ".filter((b) => b.offsetWidth < 44 || b.offsetHeight < 44)"
+                                  ".length"});
+    const RedBlockExtent pressed = findRedBlock(session.shot("pressed"));
+    const RedBlockExtent turned = findRedBlock(session.shot("turned"));
+    const RedBlockExtent resting = findRedBlock(session.shot("resting"));
+    const RedBlockExtent near = findRedBlock(session.shot("near"));
+    const RedBlockExtent far = findRedBlock(session.shot("far"));
+    for (const RedBlockExtent* block : {&pressed, &turned, &resting, &near, &far}) {
+        ASSERT_GT(block->pixels, 200) << block->describe();
+    }
+    const double windowPixels = 8 * 640 / std::stod(session.page("width"));
+    EXPECT_NEAR(turned.centreX - pressed.centreX, shiftForTurn(windowPixels * 0.01), 12)
+        << pressed.describe() << "\n"
+        << turned.describe();
+    EXPECT_NEAR(resting.width(), pressed.width(), pressed.width() / 20.0)
+        << pressed.describe() << "\n"
+        << resting.describe();
+    EXPECT_GT(near.width(), 13 * resting.width() / 10) << resting.describe() << "\n"
+                                                       << near.describe();
+    EXPECT_LT(far.width(), 9 * near.width() / 10) << near.describe() << "\n" << far.describe();
+    EXPECT_EQ(session.page("ortho").rfind("title: Ortho Projection\n", 0), 0u);
+    EXPECT_EQ(session.page("perspective").rfind("title: Perspective Projection\n", 0), 0u);
+    EXPECT_EQ(session.page("small"), "0") << "controls smaller than 44 CSS pixels";
+    const std::string console = session.browserConsole();
+    EXPECT_EQ(console.find("error"), std::string::npos) << console;
+    EXPECT_EQ(console.find("passive"), std::string::npos) << console;
+}
+
+TEST(WebVisitor, TheCanvasIsSharpAtEveryPixelRatioAndFitsAPhone) {
+    const BrowserSession sharp({"viewport:800,1000,2", "open",
+                                "js:buffer:canvas.width + ' x ' + canvas.height", "shot:sharp"});
+    EXPECT_EQ(sharp.page("buffer"), "1280 x 960");
+    expectStartingPicture(sharp, "sharp");
+
+    // Within the width, at 4:3, and the page does not scroll sideways.
+    const BrowserSession phone(
+        {"viewport:390,844,3", "open",
+         "js:fit:((r) => [r.right <= innerWidth, Math.abs(r.width / r.height "
+         "- 4 / 3) < 0.01, document.documentElement.scrollWidth <= "
+         "innerWidth].join())(canvas.getBoundingClientRect())",
+         "shot:phone"});
+    EXPECT_EQ(phone.page("fit"), "true,true,true");
+    expectStartingPicture(phone, "phone");
+}
+
+TEST(WebVisitor, KeysOtherThanOAndPKeepTheirMeaningInThePage) {
+    // In a page taller than the viewport, Space scrolls and Tab reaches the first control.
+    const BrowserSession session({"viewport:800,300,1", "open", "key: ", "wait:300",
+                                  "js:scrolled:scrollY > 0", "key:Tab",
+                                  "js:focused:document.activeElement.id", "key:o",
+                                  "wait-title:Ortho Projection", "page:ortho"});
+    EXPECT_EQ(session.page("scrolled"), "true");
+    EXPECT_EQ(session.page("focused"), "fly-forwards");
+    EXPECT_EQ(session.page("ortho").rfind("title: Ortho Projection\n", 0), 0u)
+        << session.page("ortho");
+}
