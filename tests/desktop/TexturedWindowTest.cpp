@@ -99,9 +99,15 @@ TEST(TexturedWindow, ConsoleReportsEachLoadOnItsOwnLine) {
     EXPECT_TRUE(WIFEXITED(status)) << "status " << status;
 }
 
-// Standard output goes to a file, where nothing flushes a buffer at a kill.
+// Standard output goes to a file, where nothing flushes a buffer at a kill. The window takes its
+// title before the pictures are read, so the kill waits until the lines are there; held in a
+// buffer, they would never come.
 TEST(TexturedWindow, KilledProgramHasWrittenEveryLoadingLine) {
     RunningProgram program;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (program.output() != allLoaded && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
     const int status = program.stop();
     ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << "status " << status;
     EXPECT_EQ(program.output(), allLoaded);
