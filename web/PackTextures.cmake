@@ -33,7 +33,7 @@ string(REGEX REPLACE "^(........)(....)(....)(....)(.*)$" "\\1-\\2-\\3-\\4-\\5" 
 file(READ "${LOADER}" loader)
 set(random_id "\"package_uuid\": \"[-0-9a-f]+\"")
 if(NOT loader MATCHES "${random_id}")
-  message(FATAL_ERROR "The file packager's loader no longer has a package id to replace:\n${loader}")
+  message(FATAL_ERROR "The file packager's loader has no package id to replace:\n${loader}")
 endif()
 string(REGEX REPLACE "${random_id}" "\"package_uuid\": \"${id}\"" loader "${loader}")
 file(WRITE "${LOADER}" "${loader}")

@@ -34,7 +34,8 @@ import puppeteer from 'puppeteer-core';
 const [siteDir, outDir, ...steps] = process.argv.slice(2);
 const browserName = process.env.ROLLING_CUBE_BROWSER || 'chromium';
 if (!siteDir || !outDir || !['chromium', 'firefox'].includes(browserName)) {
-    console.error('usage: [ROLLING_CUBE_BROWSER=chromium|firefox] node driver.mjs SITE_DIR OUT_DIR STEP...');
+    console.error('usage: [ROLLING_CUBE_BROWSER=chromium|firefox] ' +
+                  'node driver.mjs SITE_DIR OUT_DIR STEP...');
     process.exit(2);
 }
 
@@ -219,7 +220,7 @@ try {
                         if (settled()) resolve();
                     });
                 };
-                const late = new Promise((resolve, reject) => setTimeout(
+                const late = new Promise((_, reject) => setTimeout(
                     () => reject(new Error('no service worker became active in 60 s')), 60000));
                 return Promise.race([activated(), late]);
             });
