@@ -1,8 +1,11 @@
-# Writes SITE/service-worker.js from its template, naming the worker's cache after the content
-# of every file it keeps, so that a rebuild that changes any of them replaces the cache.
+# Writes SITE/service-worker.js from its template. The worker keeps every other file in the
+# site, whatever the page comes to load, and its cache is named after their content, so that a
+# rebuild that changes any of them replaces the cache. The worker is written again only when
+# that changes.
 #   cmake -DSITE=folder -P ServiceWorker.cmake
-set(files index.html manifest.webmanifest register-service-worker.js icon-192.png icon-512.png
-    rolling-cube.js rolling-cube.wasm rolling-cube.data)
+file(GLOB files LIST_DIRECTORIES false RELATIVE "${SITE}" "${SITE}/*")
+list(REMOVE_ITEM files service-worker.js)
+list(SORT files)
 
 set(hashes "")
 set(SITE_FILES "")
