@@ -23,7 +23,27 @@ build/rolling-cube "$@" &
 program=$!
 trap 'kill "$program" 2>/dev/null || true; kill "$XVFB_PID" 2>/dev/null || true' EXIT
 
-window=$(timeout 20 xdotool search --sync --name "Perspective Projection" | head -n1)
+# Says why there is no screenshot when the program has already ended, and stops the script.
+fail_if_program_ended() {
+    kill -0 "$program" 2>/dev/null && return 0
+    local status=0
+    wait "$program" || status=$?
+    echo "The program exited with status $status $1, so there is no screenshot" >&2
+    exit 1
+}
+
+window=""
+for _ in $(seq 200); do
+    fail_if_program_ended "before its window appeared"
+    window=$(xdotool search --onlyvisible --name "Perspective Projection" 2>/dev/null | head -n1) || true
+    [ -n "$window" ] && break
+    sleep 0.1
+done
+if [ -z "$window" ]; then
+    echo "The program's window did not appear within 20 s, so there is no screenshot" >&2
+    exit 1
+fi
 sleep "${SCREENSHOT_DELAY:-3}"
+fail_if_program_ended "after its window appeared"
 import -window "$window" build/screenshot.png
 echo "No display: ran the program on a virtual display and saved a screenshot to $root/build/screenshot.png"

@@ -9,7 +9,9 @@ cd "$root"
 
 scripts/deps.sh cmake g++ make freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libgl1-mesa-dri \
     libgtest-dev libgmock-dev libx11-dev xvfb xauth xdotool imagemagick clang \
-    libclang-rt-14-dev
+    libclang-rt-14-dev faketime
+# What the package test builds and checks the Debian package with.
+scripts/deps.sh dpkg-dev fakeroot file lintian desktop-file-utils appstream man-db binutils
 # The browser version and what its tests drive Chromium with.
 scripts/web.sh --build-only >/dev/null
 scripts/web-test-tools.sh

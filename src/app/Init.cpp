@@ -6,6 +6,7 @@
 
 #include "app/AppState.h"
 #include "app/Clock.h"
+#include "app/PicturePath.h"
 #include "app/Projection.h"
 #include "app/StartingCamera.h"
 
@@ -17,7 +18,7 @@ namespace {
 void loadOne(const char* what, int (Scene::*load)(const char*), Scene& scene, const char* path) {
     std::printf("Loading %s texture... ", what);
     std::fflush(stdout);
-    if ((scene.*load)(path) == 1) std::printf("Success\n");
+    if ((scene.*load)(picturePath(path).c_str()) == 1) std::printf("Success\n");
     std::fflush(stdout);
 }
 

@@ -1,3 +1,10 @@
+#include <csignal>
+
 #include "app/Program.h"
 
-int main(int argc, char** argv) { return runProgram(argc, argv); }
+int main(int argc, char** argv) {
+    // The console lines are a courtesy: a reader that goes away, such as `| head -n1`, must not
+    // end the program, so a write to a closed pipe fails quietly instead of raising SIGPIPE.
+    std::signal(SIGPIPE, SIG_IGN);
+    return runProgram(argc, argv);
+}

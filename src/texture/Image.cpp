@@ -113,7 +113,7 @@ class FileCloser {
 
 }  // namespace
 
-int Image::loadBmp(const char* path) {
+int Image::loadBmp(const char* path, SizeCheck accepts) {
     std::FILE* file = openWithoutWaiting(path);
     if (file == nullptr) {
         std::printf("File Not Found : %s\n", path);
@@ -146,6 +146,7 @@ int Image::loadBmp(const char* path) {
         return 0;
     }
     height = layout.rows;
+    if (accepts != nullptr && !accepts(path, width, height)) return 0;
 
     try {
         data.reset(new unsigned char[layout.packedSize]);

@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
 #include <thread>
 
 #include "MouseRedBlock.h"
 #include "RunningProgram.h"
+#include "TestFiles.h"
 
 // The program under a real pointer: xdotool presses, drags and releases inside its window and
 // the screenshots show which way the camera went. The red block stands almost straight ahead of
@@ -34,6 +38,40 @@ TEST(MouseSteeringDesktop, HoldingTheLeftButtonStillFliesTowardsTheScene) {
                                                      << after.describe();
     EXPECT_GT(after.height(), 3 * before.height() / 2) << before.describe() << "\n"
                                                        << after.describe();
+    EXPECT_TRUE(program.alive());
+}
+
+// The system clock set an hour on (by NTP, say) while the left button is held: faketime moves
+// the date the program sees from a file, and leaves the monotonic clock alone. A clock that
+// followed the date would fly the camera 1.8 million units at once, far out of sight.
+TEST(MouseSteeringDesktop, SettingTheSystemClockWhileFlyingDoesNotFlingTheCamera) {
+    const std::string library = FAKETIME_LIBRARY;
+    ASSERT_EQ(library.find("NOTFOUND"), std::string::npos)
+        << "libfaketime is missing; scripts/test.sh installs it";
+    const TempDir dir;
+    const std::string offset = dir.file("offset");
+    writeFile(offset, "+0\n");
+    const char* asan = std::getenv("ASAN_OPTIONS");
+    ProgramLaunch launch;
+    launch.environment = {
+        "LD_PRELOAD=" + library, "FAKETIME_TIMESTAMP_FILE=" + offset, "FAKETIME_NO_CACHE=1",
+        "FAKETIME_DONT_FAKE_MONOTONIC=1",
+        // The sanitizer's library cannot come first with a preloaded one.
+        std::string("ASAN_OPTIONS=") + (asan ? asan : "") + ":verify_asan_link_order=0"};
+    RunningProgram program(ROLLING_CUBE_SOURCE_DIR, launch);
+    settle();
+    const RedBlockExtent before = redBlockNow(program);
+    program.xdotool("mousemove --window WINDOW 320 400 mousedown 1");
+    std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    // Renamed into place, so that the program never reads a half-written offset.
+    writeFile(offset + ".new", "+1h\n");
+    ASSERT_EQ(std::rename((offset + ".new").c_str(), offset.c_str()), 0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    program.xdotool("mouseup 1");
+    settle();
+    // Still in front of the block, a little nearer after flying for a moment.
+    const RedBlockExtent after = redBlockNow(program);
+    EXPECT_GE(after.width(), before.width()) << before.describe() << "\n" << after.describe();
     EXPECT_TRUE(program.alive());
 }
 

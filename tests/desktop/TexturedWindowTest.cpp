@@ -1,7 +1,9 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -103,6 +105,23 @@ TEST(TexturedWindow, KilledProgramHasWrittenEveryLoadingLine) {
     const int status = program.stop();
     ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << "status " << status;
     EXPECT_EQ(program.output(), allLoaded);
+}
+
+// A reader that has gone, as `| head -n1` goes once it has its line: the loading texts then go
+// into a pipe nobody reads, and the failed writes must not end the program.
+TEST(TexturedWindow, ProgramOutlivesTheReaderOfItsOutput) {
+    int ends[2];
+    // Close-on-exec, so that the program holds no read end of its own that would keep the pipe
+    // open.
+    ASSERT_EQ(pipe2(ends, O_CLOEXEC), 0);
+    close(ends[0]);
+    ProgramLaunch launch;
+    launch.standardOutput = ends[1];
+    RunningProgram program(ROLLING_CUBE_SOURCE_DIR, launch);
+    close(ends[1]);
+    std::this_thread::sleep_for(std::chrono::seconds(3));
+    EXPECT_TRUE(program.alive()) << "status " << program.stop();
+    EXPECT_TRUE(program.closeWindow(20)) << "the program did not close with its window";
 }
 
 // A named pipe with no writer in place of a picture; waiting for one would keep the window from

@@ -44,6 +44,20 @@ std::string pollWindows(std::chrono::seconds limit, Ask ask, Wanted wanted) {
     return answer;
 }
 
+// The test's environment with the given variables added, or put in place of its own values.
+std::vector<std::string> environmentWith(const std::vector<std::string>& changes) {
+    std::vector<std::string> result;
+    for (char** entry = environ; *entry != nullptr; ++entry) {
+        const std::string variable = *entry;
+        const std::string name = variable.substr(0, variable.find('=') + 1);
+        bool replaced = false;
+        for (const std::string& change : changes) replaced = replaced || change.rfind(name, 0) == 0;
+        if (!replaced) result.push_back(variable);
+    }
+    result.insert(result.end(), changes.begin(), changes.end());
+    return result;
+}
+
 }  // namespace
 
 std::string runCommand(const std::string& command) {
@@ -65,18 +79,25 @@ RunningProgram::Rgb RunningProgram::Screenshot::at(int x, int y) const {
     return {rgb[i], rgb[i + 1], rgb[i + 2]};
 }
 
-RunningProgram::RunningProgram(const std::string& workingDirectory) {
+RunningProgram::RunningProgram(const std::string& workingDirectory, const ProgramLaunch& launch) {
     char pattern[] = "/tmp/rolling-cube-output-XXXXXX";
     const int outputFd = mkstemp(pattern);
     if (outputFd < 0) throw std::runtime_error("cannot make an output file");
     outputPath_ = pattern;
 
+    // Built before the fork: the child only calls what is safe between fork and exec.
+    std::vector<std::string> environment = environmentWith(launch.environment);
+    std::vector<char*> envp;
+    for (std::string& variable : environment) envp.push_back(variable.data());
+    envp.push_back(nullptr);
+    char* const argv[] = {const_cast<char*>(launch.executable.c_str()), nullptr};
+
     pid_ = fork();
     if (pid_ < 0) throw std::runtime_error("fork failed");
     if (pid_ == 0) {
-        dup2(outputFd, STDOUT_FILENO);
+        dup2(launch.standardOutput >= 0 ? launch.standardOutput : outputFd, STDOUT_FILENO);
         if (chdir(workingDirectory.c_str()) != 0) _exit(127);
-        execl(ROLLING_CUBE_EXECUTABLE, ROLLING_CUBE_EXECUTABLE, static_cast<char*>(nullptr));
+        execve(argv[0], argv, envp.data());
         _exit(127);
     }
     close(outputFd);

@@ -7,6 +7,17 @@
 
 #include "Rgb.h"
 
+// What a test may change about how the program starts, besides its working directory.
+struct ProgramLaunch {
+    // Environment variables, "NAME=value", set for the program on top of the test's own.
+    std::vector<std::string> environment;
+    // A descriptor to give the program as its standard output instead of the file that output()
+    // reads; the program gets a copy, so the test may close its own.
+    int standardOutput = -1;
+    // The executable to start: the build's own, or an installed copy.
+    std::string executable = ROLLING_CUBE_EXECUTABLE;
+};
+
 // The real rolling-cube executable running in its own window on the current display, driven
 // with xdotool and photographed with ImageMagick's import. Only one should run at a time: the
 // window is found by its title, and keys and the mouse go to the one focused window.
@@ -24,7 +35,8 @@ class RunningProgram {
 
     // Starts the program in workingDirectory (the repository root by default) and waits for its
     // window; throws std::runtime_error if it does not appear.
-    explicit RunningProgram(const std::string& workingDirectory = ROLLING_CUBE_SOURCE_DIR);
+    explicit RunningProgram(const std::string& workingDirectory = ROLLING_CUBE_SOURCE_DIR,
+                            const ProgramLaunch& launch = {});
     ~RunningProgram();
     RunningProgram(const RunningProgram&) = delete;
     RunningProgram& operator=(const RunningProgram&) = delete;
