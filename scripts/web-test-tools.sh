@@ -7,7 +7,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
-scripts/deps.sh nodejs chromium
+scripts/deps.sh nodejs chromium firefox-esr
 # npm comes with some builds of nodejs and is a package of its own in Debian's.
 command -v npm >/dev/null || scripts/deps.sh npm
 

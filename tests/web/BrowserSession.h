@@ -6,9 +6,10 @@
 #include "RunningProgram.h"
 #include "TestFiles.h"
 
-// One visit of the browser build in headless Chromium: driver.mjs serves build-web/, opens the
-// page and carries out the steps (see the list at the top of driver.mjs); the pictures and texts
-// it saved are then read from a scratch folder.
+// One visit of the browser build in headless Chromium, or Firefox when ROLLING_CUBE_BROWSER is
+// "firefox": driver.mjs serves build-web/, opens the page and carries out the steps (see the
+// list at the top of driver.mjs); the pictures and texts it saved are then read from a scratch
+// folder.
 class BrowserSession {
   public:
     // Runs the steps; a failed run fails the test with the driver's own report and throws.

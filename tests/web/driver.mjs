@@ -1,6 +1,7 @@
 // Serves the browser build on a free port of 127.0.0.1, opens it in Debian's headless Chromium
-// and carries out the steps given on the command line, in order, writing what they see into
-// the output folder. The tests and scripts/bench.sh judge the files; this script only reports.
+// (or its Firefox ESR when ROLLING_CUBE_BROWSER is "firefox") and carries out the steps given on
+// the command line, in order, writing what they see into the output folder. The tests and
+// scripts/bench.sh judge the files; this script only reports.
 //
 // Usage: node driver.mjs SITE_DIR OUT_DIR STEP...
 //   viewport:W,H,RATIO[,touch]  a W x H CSS pixel viewport at a device pixel ratio, as a phone
@@ -28,6 +29,10 @@
 //                               and console text, as NAME.txt
 //   page-shot:NAME              the whole page as the screen shows it, as NAME.png
 //   first-frame:NAME            milliseconds from navigation to the first drawn frame, NAME.txt
+//   offline / online            the server stops answering / answers again
+//   serve:DIR                   the server answers from DIR from now on, as after a rebuild
+//   wait-worker                 wait until the page's service worker and any update are active
+//   installable:NAME            Chromium's manifest and installability errors, as NAME.txt
 // At the end the browser's console messages are written to browser-console.txt.
 import {mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
 import {createServer} from 'node:http';
@@ -37,8 +42,10 @@ import {pathToFileURL} from 'node:url';
 import puppeteer from 'puppeteer-core';
 
 const [siteDir, outDir, ...steps] = process.argv.slice(2);
-if (!siteDir || !outDir) {
-    console.error('usage: node driver.mjs SITE_DIR OUT_DIR STEP...');
+const browserName = process.env.ROLLING_CUBE_BROWSER || 'chromium';
+if (!siteDir || !outDir || !['chromium', 'firefox'].includes(browserName)) {
+    console.error('usage: [ROLLING_CUBE_BROWSER=chromium|firefox] ' +
+                  'node driver.mjs SITE_DIR OUT_DIR STEP...');
     process.exit(2);
 }
 
@@ -47,10 +54,21 @@ const types = {
     '.js': 'text/javascript',
     '.wasm': 'application/wasm',
     '.data': 'application/octet-stream',
+    '.png': 'image/png',
+    '.webmanifest': 'application/manifest+json',
 };
 
-function serve(root) {
+// What the server answers from, and whether it answers at all: offline, every request fails as
+// it does when the network is down.
+const site = {root: siteDir, online: true};
+
+function serve() {
     const server = createServer((request, response) => {
+        if (!site.online) {
+            request.socket.destroy();
+            return;
+        }
+        const root = site.root;
         const path = decodeURIComponent(new URL(request.url, 'http://x').pathname);
         const file = normalize(join(root, path === '/' ? 'index.html' : path));
         if (!file.startsWith(normalize(root) + sep)) {
@@ -68,10 +86,19 @@ function serve(root) {
     return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
 }
 
-const server = await serve(siteDir);
+const server = await serve();
 const address = `http://127.0.0.1:${server.address().port}/`;
-const profile = mkdtempSync(join(tmpdir(), 'rolling-cube-chromium-'));
-const browser = await puppeteer.launch({
+const profile = mkdtempSync(join(tmpdir(), `rolling-cube-${browserName}-`));
+const browser = await puppeteer.launch(browserName === 'firefox' ? {
+    browser: 'firefox',
+    executablePath: process.env.FIREFOX || '/usr/bin/firefox-esr',
+    headless: true,
+    userDataDir: profile,
+    // Headless Firefox turns WebGL on over Mesa's software renderer only with both of these.
+    extraPrefsFirefox: {'webgl.force-enabled': true},
+    env: {...process.env, MOZ_WEBGL_FORCE_EGL: '1'},
+    args: ['--window-size=800,1000'],
+} : {
     executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
     headless: true,
     userDataDir: profile,
@@ -225,6 +252,35 @@ try {
         } else if (verb === 'first-frame') {
             const ms = await page.evaluate(() => window.firstDrawMs);
             writeFileSync(join(outDir, `${argument}.txt`), `${ms}\n`);
+        } else if (verb === 'offline' || verb === 'online') {
+            site.online = verb === 'online';
+        } else if (verb === 'serve') {
+            site.root = argument;
+        } else if (verb === 'wait-worker') {
+            await page.evaluate(() => {
+                const activated = async () => {
+                    const registration = await navigator.serviceWorker.ready;
+                    await registration.update();
+                    const worker = registration.installing || registration.waiting;
+                    if (!worker) return;
+                    await new Promise((resolve) => {
+                        const settled = () => ['activated', 'redundant'].includes(worker.state);
+                        worker.addEventListener('statechange', () => settled() && resolve());
+                        if (settled()) resolve();
+                    });
+                };
+                const late = new Promise((_, reject) => setTimeout(
+                    () => reject(new Error('no service worker became active in 60 s')), 60000));
+                return Promise.race([activated(), late]);
+            });
+        } else if (verb === 'installable') {
+            const session = await page.createCDPSession();
+            const manifest = await session.send('Page.getAppManifest');
+            const {installabilityErrors} = await session.send('Page.getInstallabilityErrors');
+            writeFileSync(join(outDir, `${argument}.txt`), [
+                `manifest errors: ${JSON.stringify(manifest.errors)}`,
+                `installability errors: ${JSON.stringify(installabilityErrors)}`,
+            ].join('\n'));
         } else {
             throw new Error(`unknown step ${step}`);
         }
