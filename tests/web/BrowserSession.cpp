@@ -44,3 +44,8 @@ std::string BrowserSession::page(const std::string& name) const {
 std::string BrowserSession::browserConsole() const {
     return readFile(out_.file("browser-console.txt"));
 }
+
+bool inFirefox() {
+    const char* browser = std::getenv("ROLLING_CUBE_BROWSER");
+    return browser != nullptr && std::string(browser) == "firefox";
+}

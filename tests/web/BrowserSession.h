@@ -26,3 +26,6 @@ class BrowserSession {
   private:
     TempDir out_;
 };
+
+// Whether this run's browser is Firefox, for the few steps only Chromium's driver can take.
+bool inFirefox();

@@ -13,11 +13,6 @@
 // a whole once the site is rebuilt.
 namespace {
 
-bool inFirefox() {
-    const char* browser = std::getenv("ROLLING_CUBE_BROWSER");
-    return browser && std::string(browser) == "firefox";
-}
-
 // The mean colour of the ground where the starting camera predicts it.
 Rgb meanGround(const RunningProgram::Screenshot& shot) {
     const worldview::Prediction prediction =

@@ -14,11 +14,6 @@
 // from disk, or using the keyboard on the page.
 namespace {
 
-bool inFirefox() {
-    const char* browser = std::getenv("ROLLING_CUBE_BROWSER");
-    return browser != nullptr && std::string(browser) == "firefox";
-}
-
 void expectStartingPicture(const BrowserSession& session, const std::string& shot) {
     const std::vector<std::string> found = worldview::mismatches(
         session.shot(shot),
