@@ -1,8 +1,10 @@
 #include <csignal>
 
 #include "app/Program.h"
+#include "app/StandardStreams.h"
 
 int main(int argc, char** argv) {
+    fillClosedStandardStreams();
     // The console lines are a courtesy: a reader that goes away, such as `| head -n1`, must not
     // end the program, so a write to a closed pipe fails quietly instead of raising SIGPIPE.
     std::signal(SIGPIPE, SIG_IGN);

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -129,5 +130,24 @@ TEST(WorldPicture, OrthoAlsoShowsTheNearBlocksAndDiffersAsTheProjectionsPredict)
     expectNotThere(shot, leftByPerspective);
     EXPECT_EQ(countLookingLike(shot, blockColours[blue]), 0);
     EXPECT_EQ(countLookingLike(shot, blockColours[magenta]), 0);
+    EXPECT_TRUE(program.alive());
+}
+
+// Some launchers start programs with standard output closed. The display connection, opened
+// next, must not take descriptor 1, or the first console line goes into the X protocol stream
+// and the window never draws.
+TEST(WorldPicture, ProgramStartedWithItsOutputClosedStillDraws) {
+    ProgramLaunch launch;
+    launch.standardOutputClosed = true;
+    RunningProgram program(ROLLING_CUBE_SOURCE_DIR, launch);
+    waitForFirstFrames();
+    expectPicture(program, worldview::predict(worldview::View(Projection::Perspective)));
+    for (int stream = 0; stream < 3; ++stream) {
+        const std::string descriptor =
+            "/proc/" + std::to_string(program.pid()) + "/fd/" + std::to_string(stream);
+        struct stat target {};
+        EXPECT_FALSE(stat(descriptor.c_str(), &target) == 0 && S_ISSOCK(target.st_mode))
+            << descriptor << " is a socket";
+    }
     EXPECT_TRUE(program.alive());
 }

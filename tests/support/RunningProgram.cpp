@@ -95,7 +95,11 @@ RunningProgram::RunningProgram(const std::string& workingDirectory, const Progra
     pid_ = fork();
     if (pid_ < 0) throw std::runtime_error("fork failed");
     if (pid_ == 0) {
-        dup2(launch.standardOutput >= 0 ? launch.standardOutput : outputFd, STDOUT_FILENO);
+        if (launch.standardOutputClosed) {
+            close(STDOUT_FILENO);
+        } else {
+            dup2(launch.standardOutput >= 0 ? launch.standardOutput : outputFd, STDOUT_FILENO);
+        }
         if (chdir(workingDirectory.c_str()) != 0) _exit(127);
         execve(argv[0], argv, envp.data());
         _exit(127);

@@ -14,6 +14,8 @@ struct ProgramLaunch {
     // A descriptor to give the program as its standard output instead of the file that output()
     // reads; the program gets a copy, so the test may close its own.
     int standardOutput = -1;
+    // Starts the program with no standard output at all, as `>&-` does; output() is then empty.
+    bool standardOutputClosed = false;
     // The executable to start: the build's own, or an installed copy.
     std::string executable = ROLLING_CUBE_EXECUTABLE;
 };
