@@ -104,10 +104,7 @@ TEST(TexturedWindow, ConsoleReportsEachLoadOnItsOwnLine) {
 // buffer, they would never come.
 TEST(TexturedWindow, KilledProgramHasWrittenEveryLoadingLine) {
     RunningProgram program;
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (program.output() != allLoaded && std::chrono::steady_clock::now() < deadline) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
+    loadingLines(program);
     const int status = program.stop();
     ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << "status " << status;
     EXPECT_EQ(program.output(), allLoaded);

@@ -19,7 +19,7 @@ std::string startupLines(const std::string& workingDirectory, const std::string&
     ProgramLaunch launch;
     launch.executable = links.file("rolling-cube");
     RunningProgram program(workingDirectory, launch);
-    return program.output();
+    return loadingLines(program);
 }
 
 TEST(Install, InstalledProgramFindsItsPicturesFromAnyFolderButPrefersTheWorkingDirectory) {

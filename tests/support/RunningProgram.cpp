@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdio>
@@ -30,11 +31,11 @@ std::string replaceWindow(std::string text, const std::string& window) {
     return text;
 }
 
-// Asks the window system again every 100 ms until the answer is the wanted one or the time is
-// up, and gives the last answer: a loaded machine may take a while to show the program's
-// window, found by its title, or to retitle it after a key.
+// Asks again every 100 ms until the answer is the wanted one or the time is up, and gives the
+// last answer: a loaded machine may take a while to show the program's window, found by its
+// title, to retitle it after a key or to write its output.
 template <typename Ask, typename Wanted>
-std::string pollWindows(std::chrono::seconds limit, Ask ask, Wanted wanted) {
+std::string pollUntil(std::chrono::seconds limit, Ask ask, Wanted wanted) {
     const auto deadline = std::chrono::steady_clock::now() + limit;
     std::string answer = ask();
     while (!wanted(answer) && std::chrono::steady_clock::now() < deadline) {
@@ -107,7 +108,7 @@ RunningProgram::RunningProgram(const std::string& workingDirectory, const Progra
     close(outputFd);
 
     bool exited = false;
-    window_ = pollWindows(
+    window_ = pollUntil(
         std::chrono::seconds(30),
         [&] {
             exited = !alive();
@@ -202,8 +203,16 @@ std::string RunningProgram::output() const {
     return text.str();
 }
 
+std::string loadingLines(const RunningProgram& program) {
+    return pollUntil(
+        std::chrono::seconds(10), [&] { return program.output(); },
+        [](const std::string& output) {
+            return std::count(output.begin(), output.end(), '\n') >= 3;
+        });
+}
+
 std::string titleOnceSettled(const RunningProgram& program, const std::string& expected) {
-    return pollWindows(
+    return pollUntil(
         std::chrono::seconds(10), [&] { return program.title(); },
         [&](const std::string& title) { return title == expected; });
 }

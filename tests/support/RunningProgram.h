@@ -79,6 +79,11 @@ class RunningProgram {
 // title before giving the one it last saw.
 std::string titleOnceSettled(const RunningProgram& program, const std::string& expected);
 
+// What the program prints as it starts, one line for each of its three pictures. Its window takes
+// its title before the pictures are read, so a loaded machine may show the window well before
+// the lines are written: this waits up to ten seconds for all three before giving what is there.
+std::string loadingLines(const RunningProgram& program);
+
 // An 8-bit binary PPM ("P6"), as ImageMagick writes one, read as a screenshot; throws if it is
 // anything else or cut short.
 RunningProgram::Screenshot screenshotFromPpm(const std::string& ppm);
