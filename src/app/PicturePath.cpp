@@ -32,8 +32,13 @@ std::string installedDataFolder() {
 
 std::string picturePath(const char* relativePath) {
     if (!missing(relativePath)) return relativePath;
-    const std::string folder = installedDataFolder();
-    if (folder.empty()) return relativePath;
-    const std::string installed = folder + "/" + relativePath;
-    return missing(installed) ? relativePath : installed;
+    // The folder the build was configured to install into comes last: it serves when the
+    // executable's place is unknown (no /proc in a chroot, or started as `ld.so rolling-cube`)
+    // or misleading (a hard link in another folder), while a moved tree still finds its own.
+    for (const std::string& folder : {installedDataFolder(), std::string(ROLLING_CUBE_DATA_DIR)}) {
+        if (folder.empty()) continue;
+        const std::string installed = folder + "/" + relativePath;
+        if (!missing(installed)) return installed;
+    }
+    return relativePath;
 }

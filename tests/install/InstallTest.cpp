@@ -22,16 +22,18 @@ std::string startupLines(const std::string& workingDirectory, const std::string&
     return loadingLines(program);
 }
 
+const char* const allLoaded =
+    "Loading cube texture... Success\n"
+    "Loading ground texture... Success\n"
+    "Loading roller texture... Success\n";
+
 TEST(Install, InstalledProgramFindsItsPicturesFromAnyFolderButPrefersTheWorkingDirectory) {
     const TempDir prefix;
     runCommand("cmake --install '" ROLLING_CUBE_BINARY_DIR "' --prefix '" + prefix.path() +
                "' >/dev/null");
     const std::string executable = prefix.file("bin/rolling-cube");
     const TempDir empty;
-    EXPECT_EQ(startupLines(empty.path(), executable),
-              "Loading cube texture... Success\n"
-              "Loading ground texture... Success\n"
-              "Loading roller texture... Success\n");
+    EXPECT_EQ(startupLines(empty.path(), executable), allLoaded);
 
     // A picture in the working directory is the one read, even when it is broken.
     const TempDir broken;
@@ -51,6 +53,43 @@ TEST(Install, InstalledProgramFindsItsPicturesFromAnyFolderButPrefersTheWorkingD
               "Loading cube texture... File Not Found : Textures/Noise.bmp\n"
               "Loading ground texture... File Not Found : Textures/Grass.bmp\n"
               "Loading roller texture... File Not Found : Textures/Spot.bmp\n");
+}
+
+// Without /proc, as in some chroots and containers, the program cannot tell where its executable
+// is; through a hard link in another folder it is told the wrong place. Either way it finds its
+// pictures in the data folder its build was configured to install into, so the test installs a
+// build configured for a scratch prefix.
+TEST(Install, InstalledProgramFindsItsPicturesWithoutProcAndThroughAHardLink) {
+    const TempDir scratch;
+    const std::string build = scratch.file("build"), prefix = scratch.file("prefix");
+    runCommand(
+        "cmake -S '" ROLLING_CUBE_SOURCE_DIR "' -B '" + build + "' -DROLLING_CUBE_TESTS=OFF" +
+        " -DCMAKE_INSTALL_PREFIX='" + prefix + "' >/dev/null && cmake --build '" + build +
+        "' -j2 --target rolling-cube >/dev/null && cmake --install '" + build + "' >/dev/null");
+    const std::string executable = prefix + "/bin/rolling-cube";
+    const TempDir empty;
+
+    // An empty file system over /proc, in a mount namespace of the program's own (which takes
+    // root, as the test suite has).
+    const TempDir wrapper;
+    const std::string withoutProc = wrapper.file("without-proc");
+    writeFile(withoutProc,
+              "#!/bin/sh\nexec unshare --mount sh -c "
+              "'mount -t tmpfs hidden /proc && exec \"$0\"' '" +
+                  executable + "'\n");
+    ASSERT_EQ(chmod(withoutProc.c_str(), 0755), 0);
+    ProgramLaunch launch;
+    launch.executable = withoutProc;
+    {
+        RunningProgram program(empty.path(), launch);
+        EXPECT_EQ(loadingLines(program), allLoaded);
+    }
+
+    const TempDir elsewhere;
+    ASSERT_EQ(link(executable.c_str(), elsewhere.file("rolling-cube").c_str()), 0);
+    launch.executable = elsewhere.file("rolling-cube");
+    RunningProgram program(empty.path(), launch);
+    EXPECT_EQ(loadingLines(program), allLoaded);
 }
 
 }  // namespace
