@@ -5,6 +5,14 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
+# Checked before anything is built, so that a mistyped delay costs nothing.
+delay=${SCREENSHOT_DELAY:-3}
+if [ -z "${DISPLAY:-}" ] && ! [[ $delay =~ ^([0-9]+[.]?[0-9]*|[.][0-9]+)$ ]]; then
+    echo "SCREENSHOT_DELAY is '$delay'; it must be a number of seconds, 0 or more, such as 2" \
+        "or 0.5" >&2
+    exit 2
+fi
+
 packages=(cmake g++ make freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libgl1-mesa-dri)
 [ -n "${DISPLAY:-}" ] || packages+=(xvfb xauth xdotool imagemagick)
 scripts/deps.sh "${packages[@]}"
@@ -21,7 +29,9 @@ fi
 start_virtual_display
 build/rolling-cube "$@" &
 program=$!
-trap 'kill "$program" 2>/dev/null || true; kill "$XVFB_PID" 2>/dev/null || true' EXIT
+partial=""
+trap 'kill "$program" 2>/dev/null || true; kill "$XVFB_PID" 2>/dev/null || true
+      [ -z "$partial" ] || rm -f "$partial"' EXIT
 
 # Says why there is no screenshot when the program has already ended, and stops the script.
 fail_if_program_ended() {
@@ -43,7 +53,14 @@ if [ -z "$window" ]; then
     echo "The program's window did not appear within 20 s, so there is no screenshot" >&2
     exit 1
 fi
-sleep "${SCREENSHOT_DELAY:-3}"
+sleep "$delay"
 fail_if_program_ended "after its window appeared"
-import -window "$window" build/screenshot.png
+# Written under another name and renamed when whole, so that a full disk or a failed import
+# never leaves a cut-off picture where the last good one was. Named by hand rather than by mktemp,
+# whose private mode the picture would keep.
+partial=build/screenshot.png.$$.partial
+if ! import -window "$window" "png:$partial" || ! mv -f "$partial" build/screenshot.png; then
+    echo "Could not save the screenshot to $root/build/screenshot.png" >&2
+    exit 1
+fi
 echo "No display: ran the program on a virtual display and saved a screenshot to $root/build/screenshot.png"
