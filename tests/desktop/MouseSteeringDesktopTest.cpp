@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <string>
 #include <thread>
 
@@ -58,7 +59,18 @@ TEST(MouseSteeringDesktop, SettingTheSystemClockWhileFlyingDoesNotFlingTheCamera
         "FAKETIME_DONT_FAKE_MONOTONIC=1",
         // The sanitizer's library cannot come first with a preloaded one.
         std::string("ASAN_OPTIONS=") + (asan ? asan : "") + ":verify_asan_link_order=0"};
+    // The date libfaketime gives under these settings, less the real one, seen by a one-line
+    // probe: had the library failed to load or to read the file, the test would prove nothing.
+    const auto probedOffset = [&] {
+        std::string command = "env";
+        for (const std::string& variable : launch.environment) command += " '" + variable + "'";
+        return std::stol(runCommand(command + " date +%s")) - static_cast<long>(std::time(nullptr));
+    };
+    EXPECT_NEAR(probedOffset(), 0, 60);
     RunningProgram program(ROLLING_CUBE_SOURCE_DIR, launch);
+    EXPECT_NE(readFile("/proc/" + std::to_string(program.pid()) + "/maps").find(library),
+              std::string::npos)
+        << "libfaketime is not loaded in the program";
     settle();
     const RedBlockExtent before = redBlockNow(program);
     program.xdotool("mousemove --window WINDOW 320 400 mousedown 1");
@@ -69,6 +81,7 @@ TEST(MouseSteeringDesktop, SettingTheSystemClockWhileFlyingDoesNotFlingTheCamera
     std::this_thread::sleep_for(std::chrono::milliseconds(150));
     program.xdotool("mouseup 1");
     settle();
+    EXPECT_NEAR(probedOffset(), 3600, 60) << "the date did not jump an hour";
     // Still in front of the block, a little nearer after flying for a moment.
     const RedBlockExtent after = redBlockNow(program);
     EXPECT_GE(after.width(), before.width()) << before.describe() << "\n" << after.describe();
