@@ -52,7 +52,9 @@ TEST(Install, InstalledProgramFindsItsPicturesFromAnyFolderButPrefersTheWorkingD
     EXPECT_EQ(startupLines(empty.path(), executable),
               "Loading cube texture... File Not Found : Textures/Noise.bmp\n"
               "Loading ground texture... File Not Found : Textures/Grass.bmp\n"
-              "Loading roller texture... File Not Found : Textures/Spot.bmp\n");
+              "Loading roller texture... File Not Found : Textures/Spot.bmp\n")
+        << "(pictures installed in " ROLLING_CUBE_DATA_DIR
+           ", the folder this build was configured for, would be read instead)";
 }
 
 // Without /proc, as in some chroots and containers, the program cannot tell where its executable
