@@ -43,9 +43,11 @@ Rgb shownPixel(double x, double y) {
 // Fills the back buffer with a colour the program never draws, so that a pixel display() did
 // not draw cannot pass for one it did.
 void paintMarker() {
+    GLfloat programClear[4];
+    glGetFloatv(GL_COLOR_CLEAR_VALUE, programClear);
     glClearColor(1.0f, 0.0f, 0.5f, 0.0f);
     glClear(GL_COLOR_BUFFER_BIT);
-    glClearColor(0.25f, 0.25f, 0.25f, 0.0f);
+    glClearColor(programClear[0], programClear[1], programClear[2], programClear[3]);
 }
 
 void expectColour(const Rgb& pixel, int r, int g, int b) { EXPECT_EQ(pixel, (Rgb{r, g, b})); }
