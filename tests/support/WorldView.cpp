@@ -50,16 +50,10 @@ View::View(Projection projection) : projection_(projection) {
     const float upF[3] = {startingUp.x, startingUp.y, startingUp.z};
     const float centreF[3] = {eyeF[0] + dirF[0], eyeF[1] + dirF[1], eyeF[2] + dirF[2]};
     eye_ = {eyeF[0], eyeF[1], eyeF[2]};
-    Vec f{centreF[0] - eye_.x, centreF[1] - eye_.y, centreF[2] - eye_.z};
-    const double fLength = std::sqrt(f.x * f.x + f.y * f.y + f.z * f.z);
-    forward_ = {f.x / fLength, f.y / fLength, f.z / fLength};
+    forward_ = normalised({centreF[0] - eye_.x, centreF[1] - eye_.y, centreF[2] - eye_.z});
     // side = forward x up, then up again as side x forward, both unit length.
-    Vec s{forward_.y * upF[2] - forward_.z * upF[1], forward_.z * upF[0] - forward_.x * upF[2],
-          forward_.x * upF[1] - forward_.y * upF[0]};
-    const double sLength = std::sqrt(s.x * s.x + s.y * s.y + s.z * s.z);
-    side_ = {s.x / sLength, s.y / sLength, s.z / sLength};
-    up_ = {side_.y * forward_.z - side_.z * forward_.y, side_.z * forward_.x - side_.x * forward_.z,
-           side_.x * forward_.y - side_.y * forward_.x};
+    side_ = normalised(crossed(forward_, {upF[0], upF[1], upF[2]}));
+    up_ = crossed(side_, forward_);
 
     for (int i = 0; i < blockCount; ++i) {
         const CubeLayout& b = worldCubes[i];
@@ -131,9 +125,9 @@ const Sight& View::evenSight(int column, int row) const {
 
 bool View::toScreen(double x, double y, double z, double& column, double& row) const {
     const Vec d{x - eye_.x, y - eye_.y, z - eye_.z};
-    const double across = d.x * side_.x + d.y * side_.y + d.z * side_.z;
-    const double upwards = d.x * up_.x + d.y * up_.y + d.z * up_.z;
-    const double depth = d.x * forward_.x + d.y * forward_.y + d.z * forward_.z;
+    const double across = dot(d, side_);
+    const double upwards = dot(d, up_);
+    const double depth = dot(d, forward_);
     if (depth < nearDepth || depth > farDepth) return false;
     double windowX = 0, windowY = 0;
     if (projection_ == Projection::Perspective) {
