@@ -71,6 +71,13 @@ class View {
     // Where the line of sight o + t d enters the solid, if it does between the clipping depths.
     static bool enters(const Solid& solid, const Vec& o, const Vec& d, double& t);
 
+    // The blocks, the ground and the room the roller may take, as solids.
+    void addSolids();
+
+    // The projections' clipping depths.
+    static constexpr double nearDepth = 10;
+    static constexpr double farDepth = 10000;
+
     void lineOfSight(double column, double row, Vec& origin, Vec& direction) const;
 
     // sightAt for every pixel with even column and row, and a ring of them around the window.
