@@ -14,6 +14,7 @@
 #include "app/AppState.h"
 #include "app/FrameLoop.h"
 #include "app/Init.h"
+#include "app/ProgramWindow.h"
 
 namespace {
 
@@ -90,10 +91,7 @@ int main(int argc, char** argv) {
     }
 
     // The same window the program opens, set up by the program's own init().
-    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowPosition(50, 100);
-    glutInitWindowSize(windowWidth, windowHeight);
-    glutCreateWindow("Animation and Textures");
+    createProgramWindow("Animation and Textures");
     glutDisplayFunc(noteShown);
     // The pictures are looked up relative to the working directory, as the program does.
     if (chdir(ROLLING_CUBE_SOURCE_DIR) != 0) {

@@ -2,6 +2,8 @@
 
 #include <X11/Xlib.h>
 
+#include "DeleteWindowRequest.h"
+
 // Small Xlib helpers for watching and closing the program's window from outside it.
 
 // Opens the display named by DISPLAY and asks to hear of every top-level window mapped on it;
@@ -14,7 +16,3 @@ Window waitForMappedWindow(Display* display, double timeoutMs);
 // Whether the window's pixels show the program's clear colour (0.25 grey) on at least
 // minimumPixels pixels: true once a frame of the program has reached the screen.
 bool showsClearColour(Display* display, Window window, int minimumPixels);
-
-// Asks the window to close the way a window manager's close button does, which GLUT answers
-// by ending the program through exit(), so exit-time checks such as leak reports run.
-void sendDeleteWindow(Display* display, Window window);

@@ -2,21 +2,8 @@
 
 #include <cstdint>
 #include <fstream>
-#include <vector>
 
-namespace {
-
-void put16(std::vector<uint8_t>& out, uint32_t value) {
-    out.push_back(static_cast<uint8_t>(value));
-    out.push_back(static_cast<uint8_t>(value >> 8));
-}
-
-void put32(std::vector<uint8_t>& out, uint32_t value) {
-    put16(out, value & 0xFFFFu);
-    put16(out, value >> 16);
-}
-
-}  // namespace
+#include "LittleEndian.h"
 
 bool writeBmp(const Picture& picture, const std::string& path) {
     const uint32_t headerBytes = 14 + 40;
@@ -24,7 +11,7 @@ bool writeBmp(const Picture& picture, const std::string& path) {
     const uint32_t pixelBytes = stride * static_cast<uint32_t>(picture.height);
     const uint32_t pixelsPerMetre = 2835;  // 72 dots per inch
 
-    std::vector<uint8_t> out;
+    std::string out;
     out.reserve(headerBytes + pixelBytes);
     out.push_back('B');
     out.push_back('M');
@@ -47,9 +34,9 @@ bool writeBmp(const Picture& picture, const std::string& path) {
         const size_t rowStart = static_cast<size_t>(y) * picture.width * 3;
         for (int x = 0; x < picture.width; ++x) {
             const uint8_t* p = &picture.rgb[rowStart + static_cast<size_t>(x) * 3];
-            out.push_back(p[2]);
-            out.push_back(p[1]);
-            out.push_back(p[0]);
+            out.push_back(static_cast<char>(p[2]));
+            out.push_back(static_cast<char>(p[1]));
+            out.push_back(static_cast<char>(p[0]));
         }
         for (uint32_t pad = static_cast<uint32_t>(picture.width) * 3; pad < stride; ++pad) {
             out.push_back(0);
@@ -57,7 +44,7 @@ bool writeBmp(const Picture& picture, const std::string& path) {
     }
 
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(out.data()), static_cast<std::streamsize>(out.size()));
+    file.write(out.data(), static_cast<std::streamsize>(out.size()));
     file.close();
     return static_cast<bool>(file);
 }

@@ -30,16 +30,24 @@ void loadStartupTextures(Scene& scene) {
     loadOne("roller", &Scene::loadRollerTexture, scene, "Textures/Spot.bmp");
 }
 
-void init() {
+void setUpGlState() {
     glClearColor(0.25f, 0.25f, 0.25f, 0.0f);
     glEnable(GL_DEPTH_TEST);
     setPerspective();
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+}
 
+void placeStartingCamera() {
     eye = startingEye;
     viewDir = startingViewDir;
     up = startingUp;
+}
 
+void startClock() { lastTime = currentMillis(); }
+
+void init() {
+    setUpGlState();
+    placeStartingCamera();
     loadStartupTextures(theScene);
-    lastTime = currentMillis();
+    startClock();
 }

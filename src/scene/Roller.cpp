@@ -4,7 +4,6 @@
 
 #include <cstdlib>
 
-#include "scene/RollDirection.h"
 #include "scene/Scene.h"
 
 namespace {
@@ -16,20 +15,12 @@ struct Footprint {
     float xMin, zMin, xMax, zMax;
 };
 
-// The square of ground the roller covers once a roll in direction d has ended.
-Footprint footprintAfterRoll(const Vector3& centre, float h, int d) {
-    const float x = centre.x;
-    const float z = centre.z;
-    switch (d) {
-        case RollNegX:
-            return {x - 3 * h, z - h, x - h, z + h};
-        case RollPosX:
-            return {x + h, z - h, x + 3 * h, z + h};
-        case RollNegZ:
-            return {x - h, z - 3 * h, x + h, z - h};
-        default:
-            return {x - h, z + h, x + h, z + 3 * h};
-    }
+// The square of ground the roller covers once a roll in direction d has ended: one edge further
+// along the step, the same half edge h about its new centre.
+Footprint footprintAfterRoll(const Vector3& centre, float h, RollDirection d) {
+    const RollMotion& m = rollMotion(d);
+    return {centre.x + (2 * m.stepX - 1) * h, centre.z + (2 * m.stepZ - 1) * h,
+            centre.x + (2 * m.stepX + 1) * h, centre.z + (2 * m.stepZ + 1) * h};
 }
 
 bool blocked(const Footprint& f) { return activeScene->isBlocked(f.xMin, f.zMin, f.xMax, f.zMax); }
@@ -54,22 +45,8 @@ void Roller::update(float dt) {
     if (angle < 90.0f) return;
 
     const float step = 2.0f * halfEdge;
-    switch (direction) {
-        case RollNegX:
-            position.x -= step;
-            break;
-        case RollPosX:
-            position.x += step;
-            break;
-        case RollNegZ:
-            position.z -= step;
-            break;
-        case RollPosZ:
-            position.z += step;
-            break;
-        default:
-            break;
-    }
+    position.x += rollMotion(direction).stepX * step;
+    position.z += rollMotion(direction).stepZ * step;
     // Whatever went past 90 degrees is dropped rather than carried into the next roll.
     angle = 0.0f;
     chooseDirection();
@@ -79,7 +56,9 @@ bool Roller::anyDirectionFree() const {
     // With no scene to ask, no place is known to be free; resting is the only safe move.
     if (activeScene == nullptr) return false;
     for (int d = RollNegX; d <= RollPosZ; ++d) {
-        if (!blocked(footprintAfterRoll(position, halfEdge, d))) return true;
+        if (!blocked(footprintAfterRoll(position, halfEdge, static_cast<RollDirection>(d)))) {
+            return true;
+        }
     }
     return false;
 }
@@ -93,13 +72,13 @@ void Roller::chooseDirection() {
         return;
     }
 
-    const int previous = direction;
+    const RollDirection previous = direction;
     int attempts = 0;
     for (;;) {
-        const int d = std::rand() % 4;
+        const auto d = static_cast<RollDirection>(std::rand() % 4);
         ++attempts;
         direction = d;
-        if (previous != RollNone && d == (previous + 2) % 4 &&
+        if (previous != RollNone && d == reverseOf(previous) &&
             attempts < reverseAllowedFromAttempt) {
             continue;
         }
@@ -114,29 +93,13 @@ void Roller::draw() {
     glPushMatrix();
     glTranslatef(position.x, position.y, position.z);
     // Turn about the bottom edge on the side the roller is heading for.
-    switch (direction) {
-        case RollNegX:
-            glTranslatef(-h, -h, 0);
-            glRotatef(a, 0, 0, 1);
-            glTranslatef(h, h, 0);
-            break;
-        case RollPosX:
-            glTranslatef(h, -h, 0);
-            glRotatef(-a, 0, 0, 1);
-            glTranslatef(-h, h, 0);
-            break;
-        case RollNegZ:
-            glTranslatef(0, -h, -h);
-            glRotatef(-a, 1, 0, 0);
-            glTranslatef(0, h, h);
-            break;
-        case RollPosZ:
-            glTranslatef(0, -h, h);
-            glRotatef(a, 1, 0, 0);
-            glTranslatef(0, h, -h);
-            break;
-        default:
-            break;
+    if (direction != RollNone) {
+        const RollMotion& m = rollMotion(direction);
+        const float edgeX = m.stepX * h;
+        const float edgeZ = m.stepZ * h;
+        glTranslatef(edgeX, -h, edgeZ);
+        glRotatef(m.turn * a, m.axisX, 0, m.axisZ);
+        glTranslatef(-edgeX, h, -edgeZ);
     }
     drawGeometry();
     glPopMatrix();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scene/Cube.h"
+#include "scene/RollDirection.h"
 
 // The cube that keeps tipping over its bottom edges, one edge length at a time.
 class Roller : public Cube {
@@ -11,7 +12,7 @@ class Roller : public Cube {
     void update(float dt);
     void chooseDirection();
 
-    int direction;
+    RollDirection direction;
     float halfEdge;
     float angle;
     float angularSpeed;

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "GlTransform.h"
 #include "TestWindow.h"
 #include "app/AppState.h"
 #include "app/FrameLoop.h"
@@ -20,15 +21,11 @@ WindowPoint project(double x, double y, double z) {
     glPushMatrix();
     const Vector3 centre(eye.x + viewDir.x, eye.y + viewDir.y, eye.z + viewDir.z);
     gluLookAt(eye.x, eye.y, eye.z, centre.x, centre.y, centre.z, up.x, up.y, up.z);
-    GLdouble modelview[16], projection[16];
-    GLint viewport[4];
-    glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
-    glGetDoublev(GL_PROJECTION_MATRIX, projection);
-    glGetIntegerv(GL_VIEWPORT, viewport);
+    const gltransform::Transform camera = gltransform::currentTransform();
     glPopMatrix();
     WindowPoint p{};
     double depth = 0;
-    gluProject(x, y, z, modelview, projection, viewport, &p.x, &p.y, &depth);
+    camera.toWindow(x, y, z, p.x, p.y, depth);
     return p;
 }
 
@@ -43,16 +40,17 @@ Rgb shownPixel(double x, double y) {
 // Fills the back buffer with a colour the program never draws, so that a pixel display() did
 // not draw cannot pass for one it did.
 void paintMarker() {
+    GLfloat programClear[4];
+    glGetFloatv(GL_COLOR_CLEAR_VALUE, programClear);
     glClearColor(1.0f, 0.0f, 0.5f, 0.0f);
     glClear(GL_COLOR_BUFFER_BIT);
-    glClearColor(0.25f, 0.25f, 0.25f, 0.0f);
+    glClearColor(programClear[0], programClear[1], programClear[2], programClear[3]);
 }
 
 void expectColour(const Rgb& pixel, int r, int g, int b) { EXPECT_EQ(pixel, (Rgb{r, g, b})); }
 
 bool isIdentity(GLenum which) {
-    GLdouble m[16];
-    glGetDoublev(which, m);
+    const gltransform::Matrix m = gltransform::currentMatrix(which);
     for (int i = 0; i < 16; ++i) {
         if (m[i] != (i % 5 == 0 ? 1.0 : 0.0)) return false;
     }

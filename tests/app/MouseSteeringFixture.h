@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "TestVec.h"
 #include "TestWindow.h"
 #include "app/AppState.h"
 #include "app/MouseSteering.h"
@@ -26,25 +27,9 @@ class MouseSteering : public ::testing::Test {
     }
 };
 
-// An independent double-precision reference for turning a vector about an axis.
-struct Vec {
-    double x, y, z;
-};
-
-inline Vec toVec(const Vector3& v) { return {v.x, v.y, v.z}; }
-
-inline double dot(const Vec& a, const Vec& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-
-inline double length(const Vec& v) { return std::sqrt(dot(v, v)); }
-
-inline Vec crossed(const Vec& a, const Vec& b) {
-    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-}
-
 // Rodrigues' rotation written as v cos + (k x v) sin + k (k.v)(1 - cos).
 inline Vec rotated(const Vec& v, const Vec& axis, double angle) {
-    const double n = length(axis);
-    const Vec k{axis.x / n, axis.y / n, axis.z / n};
+    const Vec k = normalised(axis);
     const Vec kv = crossed(k, v);
     const double c = std::cos(angle);
     const double s = std::sin(angle);

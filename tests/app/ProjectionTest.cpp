@@ -4,21 +4,16 @@
 #include <array>
 #include <cmath>
 
+#include "GlTransform.h"
 #include "TestWindow.h"
 #include "app/FrameLoop.h"
 #include "app/Projection.h"
 
 namespace {
 
-using Matrix = std::array<double, 16>;  // column-major, as OpenGL keeps it
+using gltransform::Matrix;
 
-Matrix current(GLenum which) {
-    GLdouble m[16];
-    glGetDoublev(which, m);
-    Matrix result;
-    for (int i = 0; i < 16; ++i) result[i] = m[i];
-    return result;
-}
+Matrix current(GLenum which) { return gltransform::currentMatrix(which); }
 
 // The standard perspective matrix for a vertical field of view in degrees.
 Matrix perspective(double fovy, double aspect, double zNear, double zFar) {

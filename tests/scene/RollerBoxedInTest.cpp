@@ -8,6 +8,7 @@
 #include "scene/Scene.h"
 
 using rollerworld::Cell;
+using rollerworld::cellOf;
 
 namespace {
 
@@ -25,12 +26,6 @@ void boxInTheStart(Scene& scene) {
     putBlock(scene, 2, {0, -100});
     putBlock(scene, 3, {0, 100});
     putBlock(scene, 4, {400, 400});
-}
-
-Cell cellOf(const Roller& roller) {
-    Cell cell;
-    EXPECT_TRUE(rollerworld::cellOf(roller, cell));
-    return cell;
 }
 
 }  // namespace

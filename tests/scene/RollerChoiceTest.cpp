@@ -13,7 +13,7 @@ using rollerworld::Cell;
 
 namespace {
 
-void placeRoller(Roller& roller, Cell cell, int direction) {
+void placeRoller(Roller& roller, Cell cell, RollDirection direction) {
     roller.position =
         Vector3(static_cast<float>(cell.first), 50.0f, static_cast<float>(cell.second));
     roller.direction = direction;

@@ -74,7 +74,7 @@ int stepZ(int d) { return d == RollPosZ ? 1 : d == RollNegZ ? -1 : 0; }
 // The box a cube of half edge h at rest on the ground covers, centred over (x, z).
 Box restingBox(float x, float z) { return {{x - h, 0, z - h}, {x + h, 2 * h, z + h}}; }
 
-const int directions[] = {RollNegX, RollNegZ, RollPosX, RollPosZ};
+const RollDirection directions[] = {RollNegX, RollNegZ, RollPosX, RollPosZ};
 
 }  // namespace
 
@@ -82,7 +82,7 @@ TEST(RollerDraw, TurnsAboutTheLeadingBottomEdge) {
     testwindow::resetToProgramState();
     loadWorldToWindowProjection();
     Roller roller(0, h, 0, 0, 1, 1, h);
-    for (int d : directions) {
+    for (RollDirection d : directions) {
         SCOPED_TRACE(testing::Message() << "direction " << d);
         roller.direction = d;
         const float sx = static_cast<float>(stepX(d));
@@ -117,7 +117,7 @@ TEST(RollerDraw, LeavesTheModelviewMatrixAsItFoundIt) {
     GLfloat before[16];
     glGetFloatv(GL_MODELVIEW_MATRIX, before);
     Roller roller(100, h, -100, 0, 1, 1, h);
-    for (int d : directions) {
+    for (RollDirection d : directions) {
         roller.direction = d;
         roller.angle = 30.0f;
         roller.draw();
@@ -163,7 +163,7 @@ TEST(RollerDraw, AtNinetyDegreesCoversExactlyTheLandingCell) {
     testwindow::resetToProgramState();
     lookStraightDown();
     Roller roller(-100, h, 0, 0, 1, 1, h);
-    for (int d : directions) {
+    for (RollDirection d : directions) {
         SCOPED_TRACE(testing::Message() << "direction " << d);
         roller.direction = d;
         roller.angle = 90.0f;

@@ -7,6 +7,7 @@
 #include "scene/Scene.h"
 
 using rollerworld::Cell;
+using rollerworld::cellOf;
 
 namespace {
 
@@ -19,12 +20,6 @@ struct StartedScene {
     Scene scene;
     Roller& roller = *scene.roller;
 };
-
-Cell cellOf(const Roller& roller) {
-    Cell cell;
-    EXPECT_TRUE(rollerworld::cellOf(roller, cell));
-    return cell;
-}
 
 }  // namespace
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <set>
 #include <string>
@@ -87,6 +89,13 @@ inline bool cellOf(const Roller& roller, Cell& cell) {
     return static_cast<float>(x) == roller.position.x &&
            static_cast<float>(z) == roller.position.z && roller.position.y == 50.0f &&
            onGround(cell);
+}
+
+// The roller's cell, failing the test that asks if the roller is not resting on one.
+inline Cell cellOf(const Roller& roller) {
+    Cell cell;
+    EXPECT_TRUE(cellOf(roller, cell));
+    return cell;
 }
 
 }  // namespace rollerworld

@@ -2,19 +2,7 @@
 
 #include <algorithm>
 
-namespace {
-
-void put16(std::string& out, uint32_t value) {
-    out.push_back(static_cast<char>(value & 0xFF));
-    out.push_back(static_cast<char>((value >> 8) & 0xFF));
-}
-
-void put32(std::string& out, uint32_t value) {
-    put16(out, value & 0xFFFF);
-    put16(out, value >> 16);
-}
-
-}  // namespace
+#include "LittleEndian.h"
 
 std::string bmpFile(const BmpHeader& header, const std::string& pixels) {
     const uint32_t headersEnd = 14 + header.infoHeaderSize;

@@ -7,7 +7,8 @@
 #include <initializer_list>
 
 #include "app/AppState.h"
-#include "app/Projection.h"
+#include "app/Init.h"
+#include "app/ProgramWindow.h"
 #include "app/StartingCamera.h"
 
 namespace testwindow {
@@ -52,10 +53,7 @@ void open() {
     char name[] = "rolling-cube-tests";
     char* argv[] = {name, nullptr};
     glutInit(&argc, argv);
-    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowPosition(50, 100);
-    glutInitWindowSize(windowWidth, windowHeight);
-    window = glutCreateWindow("Rolling Cube test window");
+    window = createProgramWindow("Rolling Cube test window");
     hideWindow();
     std::atexit(closeWindow);
     opened = true;
@@ -63,18 +61,15 @@ void open() {
 
 void resetToProgramState() {
     open();
+    // What earlier tests may have changed beyond the program's own set-up: the viewport, the
+    // modelview matrix and the buffers drawn into and read from.
     glViewport(0, 0, windowWidth, windowHeight);
-    glClearColor(0.25f, 0.25f, 0.25f, 0.0f);
-    glEnable(GL_DEPTH_TEST);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    setPerspective();
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     glDrawBuffer(GL_BACK);
     glReadBuffer(GL_BACK);
-    eye = startingEye;
-    viewDir = startingViewDir;
-    up = startingUp;
+    setUpGlState();
+    placeStartingCamera();
 }
 
 std::array<double, 9> startingLookAt() {

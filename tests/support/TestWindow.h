@@ -11,7 +11,7 @@ namespace testwindow {
 // Opens the window (only the first call does anything) and makes its context current.
 void open();
 
-// The OpenGL state the program's init sets up, and the starting camera, loaded fresh.
+// The OpenGL state and the starting camera, set up afresh by the program's own init steps.
 void resetToProgramState();
 
 // gluLookAt's nine arguments for the starting camera, worked out as display() does: the centre

@@ -1,21 +1,13 @@
 #include "WindowClose.h"
 
-#include <X11/Xlib.h>
-
 #include <cstdlib>
+
+#include "DeleteWindowRequest.h"
 
 bool askWindowToClose(const std::string& windowId) {
     Display* display = XOpenDisplay(nullptr);
     if (display == nullptr) return false;
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = std::strtoul(windowId.c_str(), nullptr, 10);
-    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-    event.xclient.data.l[1] = CurrentTime;
-    const Status sent = XSendEvent(display, event.xclient.window, False, NoEventMask, &event);
-    XFlush(display);
+    const bool sent = sendDeleteWindow(display, std::strtoul(windowId.c_str(), nullptr, 10));
     XCloseDisplay(display);
-    return sent != 0;
+    return sent;
 }

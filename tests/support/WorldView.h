@@ -4,6 +4,7 @@
 #include <iterator>
 #include <vector>
 
+#include "TestVec.h"
 #include "scene/WorldLayout.h"
 
 // What the program's starting camera must show in its 640 x 480 window, worked out from the
@@ -56,9 +57,6 @@ class View {
     Sight robustSightAt(int column, int row) const;
 
   private:
-    struct Vec {
-        double x, y, z;
-    };
     // A box, cut down, if round is set, to the part within a distance of a line through the
     // box: the room a cube needs to tip over that line.
     struct Solid {
@@ -72,6 +70,13 @@ class View {
 
     // Where the line of sight o + t d enters the solid, if it does between the clipping depths.
     static bool enters(const Solid& solid, const Vec& o, const Vec& d, double& t);
+
+    // The blocks, the ground and the room the roller may take, as solids.
+    void addSolids();
+
+    // The projections' clipping depths.
+    static constexpr double nearDepth = 10;
+    static constexpr double farDepth = 10000;
 
     void lineOfSight(double column, double row, Vec& origin, Vec& direction) const;
 
