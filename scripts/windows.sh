@@ -26,8 +26,9 @@ export SOURCE_DATE_EPOCH
 version=$(sed -n 's/^project(RollingCube VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 [ -n "$version" ] || { echo "No project version in CMakeLists.txt" >&2; exit 1; }
 toolchain=$root/cmake/mingw-w64-x86_64.cmake
-# Neither the source nor the build folder's path may end up in the executable.
-flags="-ffile-prefix-map=$root=. -ffile-prefix-map=$out=."
+# Neither the source nor the build folder's path may end up in the executable. CMake hands the
+# flags to the shell as they are, so the quotes keep a path with spaces in one piece.
+flags="-ffile-prefix-map=\"$root\"=. -ffile-prefix-map=\"$out\"=."
 
 # freeglut, from Debian's source package, fetched and checked by apt-get source as usual but
 # with a configuration of our own under build-windows/apt: source entries made from the
