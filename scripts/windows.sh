@@ -34,8 +34,9 @@ flags="-ffile-prefix-map=\"$root\"=. -ffile-prefix-map=\"$out\"=."
 # with a configuration of our own under build-windows/apt: source entries made from the
 # system's binary ones, with their own options and keys, and private index and cache folders.
 # The system's apt configuration and indexes are left alone.
-freeglut_version=${FREEGLUT_VERSION:-3.4.0-1}
-freeglut=$out/freeglut-$freeglut_version
+# The distribution's current version, or FREEGLUT_VERSION (e.g. 3.4.0-1) if set.
+freeglut_package=freeglut${FREEGLUT_VERSION:+=$FREEGLUT_VERSION}
+freeglut=$out/freeglut
 fetch_freeglut() {
     local apt=$out/apt
     rm -rf "$apt" "$out/freeglut-source"
@@ -59,7 +60,7 @@ fetch_freeglut() {
         -o "Dir::Cache=$apt/cache" -o "APT::Sandbox::User=$(id -un)" -o Debug::NoLocking=1)
     apt-get "${options[@]}" update -qq
     (cd "$out/freeglut-source" &&
-        apt-get "${options[@]}" source -qq "freeglut=$freeglut_version" >/dev/null)
+        apt-get "${options[@]}" source -qq "$freeglut_package" >/dev/null)
 }
 build_freeglut() {
     local source
@@ -78,10 +79,11 @@ build_freeglut() {
     cp "$source/COPYING" "$freeglut/COPYING"
 }
 # Built again only when what it is built from changes.
-freeglut_recipe=$(cat windows/freeglut-display.patch "$toolchain" | sha256sum)
+freeglut_recipe=$(echo "$freeglut_package" | cat - windows/freeglut-display.patch "$toolchain" |
+    sha256sum)
 if [ "$(cat "$freeglut/recipe" 2>/dev/null)" != "$freeglut_recipe" ]; then
-    echo "Building freeglut $freeglut_version from Debian's source package"
     fetch_freeglut
+    echo "Building $(basename "$out"/freeglut-source/*.dsc .dsc) from Debian's source package"
     build_freeglut
     echo "$freeglut_recipe" >"$freeglut/recipe"
 fi
