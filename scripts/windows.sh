@@ -83,7 +83,7 @@ freeglut_recipe=$(echo "$freeglut_package" | cat - windows/freeglut-display.patc
     sha256sum)
 if [ "$(cat "$freeglut/recipe" 2>/dev/null)" != "$freeglut_recipe" ]; then
     fetch_freeglut
-    echo "Building $(basename "$out"/freeglut-source/*.dsc .dsc) from Debian's source package"
+    echo "Building $(basename "$out"/freeglut-source/*.dsc .dsc) from Debian's source package" >&2
     build_freeglut
     echo "$freeglut_recipe" >"$freeglut/recipe"
 fi
