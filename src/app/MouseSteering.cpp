@@ -34,13 +34,17 @@ void motion(int x, int y) {
     lastMouseX = x;
     lastMouseY = y;
 
+    turnView(viewDir, up, yaw, pitch);
+    glutPostRedisplay();
+}
+
+void turnView(Vector3& view, Vector3& upDir, float yaw, float pitch) {
     // Turn about the camera's own up axis, then tilt both vectors about its new right axis so
     // that they stay perpendicular.
-    viewDir.rotate(yaw, up);
-    const Vector3 right = cross(viewDir, up);
-    viewDir.rotate(pitch, right);
-    up.rotate(pitch, right);
-    glutPostRedisplay();
+    view.rotate(yaw, upDir);
+    const Vector3 right = cross(view, upDir);
+    view.rotate(pitch, right);
+    upDir.rotate(pitch, right);
 }
 
 void releaseSteeringButtons() {

@@ -91,10 +91,7 @@ TEST_F(MouseSteering, TurnAnglesArePixelsTimesSinglePrecisionHundredth) {
     auto steer = [&](float yaw, float pitch, Vector3& view, Vector3& upDir) {
         view = startViewDir;
         upDir = startUpDir;
-        view.rotate(yaw, upDir);
-        const Vector3 right = cross(view, upDir);
-        view.rotate(pitch, right);
-        upDir.rotate(pitch, right);
+        turnView(view, upDir, yaw, pitch);
     };
     Vector3 expectedView, expectedUp;
     steer(30.0f * 0.01f, -20.0f * 0.01f, expectedView, expectedUp);

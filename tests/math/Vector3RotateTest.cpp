@@ -3,6 +3,7 @@
 #include <cmath>
 #include <random>
 
+#include "Vector3Checks.h"
 #include "app/StartingCamera.h"
 #include "math/Vector3.h"
 
@@ -46,12 +47,6 @@ void expectNear(const Vector3& actual, float x, float y, float z, float toleranc
 Vector3 rotated(Vector3 v, float angle, const Vector3& axis) {
     v.rotate(angle, axis);
     return v;
-}
-
-void expectEqual(const Vector3& actual, float x, float y, float z) {
-    EXPECT_EQ(actual.x, x);
-    EXPECT_EQ(actual.y, y);
-    EXPECT_EQ(actual.z, z);
 }
 
 }  // namespace

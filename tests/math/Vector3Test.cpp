@@ -1,19 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "Vector3Checks.h"
 #include "app/StartingCamera.h"
 #include "math/Vector3.h"
 
 // The vector's arithmetic: construction, sums, scaling, in-place steps and the cross product.
-namespace {
-
-void expectEqual(const Vector3& actual, float x, float y, float z) {
-    EXPECT_EQ(actual.x, x);
-    EXPECT_EQ(actual.y, y);
-    EXPECT_EQ(actual.z, z);
-}
-
-}  // namespace
-
 TEST(Vector3, StartsAtZeroAndKeepsItsComponentsInOrder) {
     expectEqual(Vector3(), 0.0f, 0.0f, 0.0f);
     expectEqual(Vector3(1.5f, -2.0f, 3.25f), 1.5f, -2.0f, 3.25f);

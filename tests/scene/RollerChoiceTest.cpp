@@ -13,12 +13,19 @@ using rollerworld::Cell;
 
 namespace {
 
-void placeRoller(Roller& roller, Cell cell, RollDirection direction) {
-    roller.position =
-        Vector3(static_cast<float>(cell.first), 50.0f, static_cast<float>(cell.second));
-    roller.direction = direction;
-    roller.angle = 0.0f;
-}
+// A scene whose roller stands at rest on a cell, having come in heading the given way, with
+// the random numbers started from a seed.
+struct PlacedRoller {
+    PlacedRoller(Cell cell, RollDirection heading, unsigned seed) {
+        roller.position =
+            Vector3(static_cast<float>(cell.first), 50.0f, static_cast<float>(cell.second));
+        roller.direction = heading;
+        roller.angle = 0.0f;
+        std::srand(seed);
+    }
+    Scene scene;
+    Roller& roller = *scene.roller;
+};
 
 }  // namespace
 
@@ -28,10 +35,9 @@ TEST(RollerChoice, TheDeadEndCornerIsLeftFromTheHundredthDrawOn) {
     int earlyDrawsOfTheWayBack = 0;
     for (unsigned seed = 1; seed <= 40; ++seed) {
         SCOPED_TRACE(seed);
-        Scene scene;
-        Roller& roller = *scene.roller;
-        placeRoller(roller, {300, -400}, RollPosX);
-        std::srand(seed);
+        PlacedRoller placed({300, -400}, RollPosX, seed);
+        Scene& scene = placed.scene;
+        Roller& roller = placed.roller;
 
         randrecorder::start();
         scene.update(0.5f);  // exactly one roll: lands in the corner and chooses
@@ -83,10 +89,9 @@ TEST(RollerChoice, TheWayBackIsNotTakenWhenAnotherIsOpen) {
     int drawsOfTheWayBack = 0;
     for (unsigned seed = 1; seed <= 200; ++seed) {
         SCOPED_TRACE(seed);
-        Scene scene;
-        Roller& roller = *scene.roller;
-        placeRoller(roller, {-200, 0}, RollNegX);  // came from (-100, 0); all four ways open
-        std::srand(seed);
+        // Came from (-100, 0); all four ways open.
+        PlacedRoller placed({-200, 0}, RollNegX, seed);
+        Roller& roller = placed.roller;
         randrecorder::start();
         roller.chooseDirection();
         const std::vector<int>& draws = randrecorder::draws();

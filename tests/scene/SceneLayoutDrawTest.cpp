@@ -58,6 +58,16 @@ int differencesFromAbove(const Frame& frame, double margin, int& checked, std::o
     return wrong;
 }
 
+// Every pixel of an overhead frame that is not within margin of an edge must show the layout,
+// and nearly all of them must be far enough from every edge to be judged.
+void expectLayoutFromAbove(const Frame& frame, double margin) {
+    int checked = 0;
+    std::ostringstream report;
+    EXPECT_EQ(differencesFromAbove(frame, margin, checked, report), 0)
+        << "pixels that differ from the world's layout:" << report.str();
+    EXPECT_GT(checked, frame.width() * frame.height() * 9 / 10);
+}
+
 }  // namespace
 
 TEST_F(SceneDraw, FromAboveEveryBlockCoversExactlyItsFootprintOnTheGround) {
@@ -65,12 +75,7 @@ TEST_F(SceneDraw, FromAboveEveryBlockCoversExactlyItsFootprintOnTheGround) {
     {
         // The whole ground at once: nothing missing, nothing extra, nothing out of place.
         loadOverheadProjection();
-        const Frame frame(scene, overhead);
-        int checked = 0;
-        std::ostringstream report;
-        EXPECT_EQ(differencesFromAbove(frame, 4.0, checked, report), 0)
-            << "pixels that differ from the world's layout:" << report.str();
-        EXPECT_GT(checked, frame.width() * frame.height() * 9 / 10);
+        expectLayoutFromAbove(Frame(scene, overhead), 4.0);
     }
     // Each block close up, where a pixel is a quarter of a unit, so that a footprint one unit
     // off shows.
@@ -78,12 +83,7 @@ TEST_F(SceneDraw, FromAboveEveryBlockCoversExactlyItsFootprintOnTheGround) {
         SCOPED_TRACE(b.name);
         loadOverheadProjection(0.25);
         const std::array<double, 9> above = {b.x, 2000, b.z, b.x, 0, b.z, 0, 0, -1};
-        const Frame frame(scene, above);
-        int checked = 0;
-        std::ostringstream report;
-        EXPECT_EQ(differencesFromAbove(frame, 0.5, checked, report), 0)
-            << "pixels that differ from the world's layout:" << report.str();
-        EXPECT_GT(checked, frame.width() * frame.height() * 9 / 10);
+        expectLayoutFromAbove(Frame(scene, above), 0.5);
     }
 }
 

@@ -74,12 +74,6 @@ std::string runCommand(const std::string& command) {
     return result;
 }
 
-RunningProgram::Rgb RunningProgram::Screenshot::at(int x, int y) const {
-    if (x < 0 || y < 0 || x >= width || y >= height) throw std::out_of_range("pixel off picture");
-    const size_t i = (static_cast<size_t>(y) * width + x) * 3;
-    return {rgb[i], rgb[i + 1], rgb[i + 2]};
-}
-
 RunningProgram::RunningProgram(const std::string& workingDirectory, const ProgramLaunch& launch) {
     char pattern[] = "/tmp/rolling-cube-output-XXXXXX";
     const int outputFd = mkstemp(pattern);
@@ -128,6 +122,18 @@ RunningProgram::RunningProgram(const std::string& workingDirectory, const Progra
     }
     // Focus once, so that keys sent through the X test extension reach this window.
     xdotool("windowfocus --sync WINDOW");
+    // The window is shown and titled before the pictures are read and the first frame drawn; on
+    // a loaded machine that takes a while, and a test must not photograph an empty window. One
+    // that never draws is left for the test to find out.
+    const auto drawn = [&]() -> std::string {
+        try {
+            return alive() && showsBackground(screenshot()) ? "drawn" : "";
+        } catch (const std::runtime_error&) {
+            return "";  // not yet viewable
+        }
+    };
+    pollUntil(std::chrono::seconds(30), drawn,
+              [&](const std::string& seen) { return !seen.empty() || !alive(); });
 }
 
 RunningProgram::~RunningProgram() {
@@ -178,25 +184,6 @@ void RunningProgram::key(const std::string& name) {
 
 RunningProgram::Screenshot RunningProgram::screenshot() const {
     return screenshotFromPpm(runCommand("import -window " + window_ + " -depth 8 ppm:-"));
-}
-
-RunningProgram::Screenshot screenshotFromPpm(const std::string& ppm) {
-    std::istringstream in(ppm);
-    std::string magic;
-    int maxValue = 0;
-    RunningProgram::Screenshot shot;
-    in >> magic >> shot.width >> shot.height >> maxValue;
-    in.get();
-    if (magic != "P6" || maxValue != 255 || shot.width <= 0 || shot.height <= 0) {
-        throw std::runtime_error("no 8-bit PPM picture");
-    }
-    shot.rgb.resize(static_cast<size_t>(shot.width) * shot.height * 3);
-    in.read(reinterpret_cast<char*>(shot.rgb.data()),
-            static_cast<std::streamsize>(shot.rgb.size()));
-    if (in.gcount() != static_cast<std::streamsize>(shot.rgb.size())) {
-        throw std::runtime_error("a short PPM picture");
-    }
-    return shot;
 }
 
 std::string RunningProgram::output() const {

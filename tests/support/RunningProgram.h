@@ -90,5 +90,9 @@ std::string loadingLines(const RunningProgram& program);
 // anything else or cut short.
 RunningProgram::Screenshot screenshotFromPpm(const std::string& ppm);
 
+// Whether a picture shows the program's grey background on more than a stray pixel or two: true
+// once the program has drawn a frame.
+bool showsBackground(const RunningProgram::Screenshot& shot);
+
 // Runs a shell command and returns what it printed; throws if it fails.
 std::string runCommand(const std::string& command);
