@@ -89,6 +89,62 @@ bool readRows(std::FILE* file, const PixelLayout& layout, unsigned char* buffer)
     return true;
 }
 
+// The fields of the file and information headers that the reader goes by.
+struct BmpHeader {
+    long pixelOffset;
+    int32_t width;
+    int32_t height;
+    unsigned planes;
+    unsigned bitsPerPixel;
+};
+
+// Reads the headers from the start of the file. An offset pointing into the headers themselves
+// counts as the end of the usual 54 bytes of headers.
+BmpHeader readHeader(std::FILE* file) {
+    BmpHeader header{};
+    std::fseek(file, 10, SEEK_CUR);
+    header.pixelOffset = readInt32(file);
+    if (header.pixelOffset < minimumPixelOffset) header.pixelOffset = minimumPixelOffset;
+    std::fseek(file, 4, SEEK_CUR);
+    header.width = readInt32(file);
+    header.height = readInt32(file);
+    header.planes = readUint16(file);
+    header.bitsPerPixel = readUint16(file);
+    return header;
+}
+
+// One plane of 24-bit pixels is all the reader knows; anything else is reported with its value.
+bool formatSupported(const BmpHeader& header, const char* path) {
+    if (header.planes != 1) {
+        std::printf("Planes from %s is not 1: %u\n", path, header.planes);
+        return false;
+    }
+    if (header.bitsPerPixel != 24) {
+        std::printf("Bpp from %s is not 24: %u\n", path, header.bitsPerPixel);
+        return false;
+    }
+    return true;
+}
+
+bool allocatePixels(std::unique_ptr<unsigned char[]>& pixels, size_t size) {
+    try {
+        pixels.reset(new unsigned char[size]);
+    } catch (const std::bad_alloc&) {
+        std::printf("Error allocating memory for color-corrected image data");
+        return false;
+    }
+    return true;
+}
+
+// The file stores blue, green, red; OpenGL wants red, green, blue.
+void swapBlueAndRed(unsigned char* pixels, size_t size) {
+    for (size_t i = 0; i < size; i += 3) {
+        const unsigned char blue = pixels[i];
+        pixels[i] = pixels[i + 2];
+        pixels[i + 2] = blue;
+    }
+}
+
 class FileCloser {
   public:
     explicit FileCloser(std::FILE* file) : file_(file) {}
@@ -111,51 +167,23 @@ int Image::loadBmp(const char* path, SizeCheck accepts) {
     }
     const FileCloser closer(file);
 
-    std::fseek(file, 10, SEEK_CUR);
-    long offset = readInt32(file);
-    if (offset < minimumPixelOffset) offset = minimumPixelOffset;
-    std::fseek(file, 4, SEEK_CUR);
-
-    width = readInt32(file);
-    height = readInt32(file);
-
-    const unsigned planes = readUint16(file);
-    if (planes != 1) {
-        std::printf("Planes from %s is not 1: %u\n", path, planes);
-        return 0;
-    }
-    const unsigned bitsPerPixel = readUint16(file);
-    if (bitsPerPixel != 24) {
-        std::printf("Bpp from %s is not 24: %u\n", path, bitsPerPixel);
-        return 0;
-    }
+    const BmpHeader header = readHeader(file);
+    width = header.width;
+    height = header.height;
+    if (!formatSupported(header, path)) return 0;
 
     PixelLayout layout{};
-    if (!pixelLayoutFits(width, height, offset, fileSize(file), layout)) {
+    if (!pixelLayoutFits(width, height, header.pixelOffset, fileSize(file), layout)) {
         std::printf("Error reading image data from %s.\n", path);
         return 0;
     }
     height = layout.rows;
     if (accepts != nullptr && !accepts(path, width, height)) return 0;
-
-    try {
-        data.reset(new unsigned char[layout.packedSize]);
-    } catch (const std::bad_alloc&) {
-        std::printf("Error allocating memory for color-corrected image data");
-        return 0;
-    }
-
+    if (!allocatePixels(data, layout.packedSize)) return 0;
     if (!readRows(file, layout, data.get())) {
         std::printf("Error reading image data from %s.\n", path);
         return 0;
     }
-
-    // The file stores blue, green, red; OpenGL wants red, green, blue.
-    unsigned char* pixel = data.get();
-    for (size_t i = 0; i < layout.packedSize; i += 3) {
-        const unsigned char blue = pixel[i];
-        pixel[i] = pixel[i + 2];
-        pixel[i + 2] = blue;
-    }
+    swapBlueAndRed(data.get(), layout.packedSize);
     return 1;
 }

@@ -18,13 +18,6 @@ namespace {
 
 void settle() { std::this_thread::sleep_for(std::chrono::milliseconds(400)); }
 
-RedBlockExtent redBlockNow(const RunningProgram& program) {
-    const RedBlockExtent block = findRedBlock(program.screenshot());
-    // Big enough that a stray pixel cannot pass for the block.
-    EXPECT_GT(block.pixels, 200) << block.describe();
-    return block;
-}
-
 }  // namespace
 
 TEST(MouseSteeringDesktop, HoldingTheLeftButtonStillFliesTowardsTheScene) {

@@ -1,5 +1,7 @@
 #include "MouseRedBlock.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <sstream>
 
@@ -37,4 +39,10 @@ std::string RedBlockExtent::describe() const {
     text << pixels << " red pixels in x " << minX << ".." << maxX << ", y " << minY << ".." << maxY
          << ", centred at (" << centreX << ", " << centreY << ")";
     return text.str();
+}
+
+RedBlockExtent redBlockNow(const RunningProgram& program) {
+    const RedBlockExtent block = findRedBlock(program.screenshot());
+    EXPECT_GT(block.pixels, 200) << block.describe();
+    return block;
 }

@@ -20,3 +20,7 @@ struct RedBlockExtent {
 bool isRedDominant(const Rgb& pixel);
 
 RedBlockExtent findRedBlock(const RunningProgram::Screenshot& shot);
+
+// The red block in the program's window as it is now; fails the test if the block is too small
+// to tell from a stray pixel.
+RedBlockExtent redBlockNow(const RunningProgram& program);

@@ -39,31 +39,17 @@ ProgramLaunch underWine(const std::string& folder) {
     return launch;
 }
 
-// What the program has printed once it has printed three lines, with Windows' CR LF line ends
-// read as plain ones. The window takes its title before the pictures are read, so the lines
-// may come a moment after it.
-std::string loadingLines(const RunningProgram& program) {
-    std::string text;
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    for (;;) {
-        text = program.output();
-        text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
-        if (std::count(text.begin(), text.end(), '\n') >= 3) return text;
-        if (std::chrono::steady_clock::now() >= deadline) return text;
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
+// The loading lines with Windows' line ends read as plain ones.
+std::string plainLoadingLines(const RunningProgram& program) {
+    std::string text = loadingLines(program);
+    text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+    return text;
 }
 
 const worldview::Prediction& startingPicture() {
     static const worldview::View view(worldview::Projection::Perspective);
     static const worldview::Prediction prediction = worldview::predict(view);
     return prediction;
-}
-
-RedBlockExtent redBlockNow(const RunningProgram& program) {
-    const RedBlockExtent block = findRedBlock(program.screenshot());
-    EXPECT_GT(block.pixels, 200) << block.describe();
-    return block;
 }
 
 }  // namespace
@@ -110,7 +96,7 @@ TEST(WindowsProgram, StartedElsewhereFindsItsPicturesAndAnswersKeysAndMouse) {
     ASSERT_TRUE(found(WINE)) << "Wine is missing";
     const TempDir scratch, elsewhere;
     RunningProgram program(elsewhere.path(), underWine(unpack(scratch)));
-    EXPECT_EQ(loadingLines(program),
+    EXPECT_EQ(plainLoadingLines(program),
               "Loading cube texture... Success\n"
               "Loading ground texture... Success\n"
               "Loading roller texture... Success\n");
@@ -139,7 +125,7 @@ TEST(WindowsProgram, WithoutItsPicturesSaysSoAndDrawsInPlainColour) {
     const std::string folder = unpack(scratch);
     runCommand("rm -r '" + folder + "/Textures'");
     RunningProgram program(elsewhere.path(), underWine(folder));
-    EXPECT_EQ(loadingLines(program),
+    EXPECT_EQ(plainLoadingLines(program),
               "Loading cube texture... File Not Found : Textures/Noise.bmp\n"
               "Loading ground texture... File Not Found : Textures/Grass.bmp\n"
               "Loading roller texture... File Not Found : Textures/Spot.bmp\n");
