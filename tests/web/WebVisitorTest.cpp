@@ -153,6 +153,17 @@ TEST(WebVisitor, TheCanvasIsSharpAtEveryPixelRatioAndFitsAPhone) {
     expectStartingPicture(phone, "phone");
 }
 
+TEST(WebVisitor, TheBufferFollowsAChangeOfPixelRatioWithoutAResize) {
+    // As when the window moves to a sharper screen: the ratio doubles and the size stays.
+    const BrowserSession session({"viewport:800,1000,1", "open",
+                                  "js:before:canvas.width + ' x ' + canvas.height", "scale:2",
+                                  "wait-for:canvas.width == 1280",
+                                  "js:after:canvas.width + ' x ' + canvas.height", "shot:after"});
+    EXPECT_EQ(session.page("before"), "640 x 480");
+    EXPECT_EQ(session.page("after"), "1280 x 960");
+    expectStartingPicture(session, "after");
+}
+
 TEST(WebVisitor, KeysOtherThanOAndPKeepTheirMeaningInThePage) {
     // In a page taller than the viewport, Space scrolls and Tab reaches the first control.
     const BrowserSession session({"viewport:800,300,1", "open", "key: ", "wait:300",

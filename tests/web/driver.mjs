@@ -186,6 +186,13 @@ try {
             await page.waitForFunction(argument, {timeout: 20000}).catch(() => {});
         } else if (verb === 'scale') {
             await page.setViewport({...page.viewport(), deviceScaleFactor: Number(argument)});
+            // Chromium's emulated ratio reaches the page's media queries only at the next change
+            // of emulated media, where a real screen's reaches them at once; a passing change
+            // that leaves everything as it was brings it.
+            if (browserName === 'chromium') {
+                await page.emulateMediaFeatures([{name: 'prefers-reduced-motion', value: 'reduce'}]);
+                await page.emulateMediaFeatures([]);
+            }
         } else if (verb === 'frames') {
             await frames(Number(argument));
         } else if (verb === 'wait') {
