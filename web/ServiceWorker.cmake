@@ -5,7 +5,7 @@
 # the cache. The worker is written again only when that changes.
 #   cmake -DSITE=folder -P ServiceWorker.cmake
 set(files icon-192.png icon-512.png index.html manifest.webmanifest register-service-worker.js
-    rolling-cube.data rolling-cube.js rolling-cube.wasm)
+    rolling-cube.data rolling-cube.js rolling-cube.wasm start-up-failure.js)
 
 set(hashes "")
 set(SITE_FILES "")
