@@ -164,6 +164,21 @@ TEST(WebVisitor, TheBufferFollowsAChangeOfPixelRatioWithoutAResize) {
     expectStartingPicture(session, "after");
 }
 
+TEST(WebVisitor, OnAPhoneHeldSidewaysThePictureAndTheControlsFitTheScreen) {
+    // Firefox's driver has no touch screen to emulate; the layout is the same without one.
+    const BrowserSession session(
+        {inFirefox() ? "viewport:844,390,3" : "viewport:844,390,3,touch", "open",
+         "js:fit:((inside, c) => [[canvas, ...document.querySelectorAll('#controls button')]"
+         ".every((e) => inside(e.getBoundingClientRect())), Math.abs(c.width / c.height - 4 / 3)"
+         " < 0.01, c.height >= 300, scrollX + scrollY == 0].join())((r) => r.left >= 0 && r.top "
+         ">= 0 && r.right <= innerWidth && r.bottom <= innerHeight, "
+         "canvas.getBoundingClientRect())",
+         "shot:sideways"});
+    // Inside the screen, at 4:3, not shrunk to a thumbnail, and nothing scrolled to get there.
+    EXPECT_EQ(session.page("fit"), "true,true,true,true");
+    expectStartingPicture(session, "sideways");
+}
+
 TEST(WebVisitor, KeysOtherThanOAndPKeepTheirMeaningInThePage) {
     // In a page taller than the viewport, Space scrolls and Tab reaches the first control.
     const BrowserSession session({"viewport:800,300,1", "open", "key: ", "wait:300",
