@@ -190,7 +190,8 @@ try {
             // of emulated media, where a real screen's reaches them at once; a passing change
             // that leaves everything as it was brings it.
             if (browserName === 'chromium') {
-                await page.emulateMediaFeatures([{name: 'prefers-reduced-motion', value: 'reduce'}]);
+                const passing = {name: 'prefers-reduced-motion', value: 'reduce'};
+                await page.emulateMediaFeatures([passing]);
                 await page.emulateMediaFeatures([]);
             }
         } else if (verb === 'frames') {
@@ -248,7 +249,9 @@ try {
             const box = await (await page.$('table')).boundingBox();
             const [x, y] = [box.x + box.width / 2, box.y + box.height / 2];
             await page.touchscreen.touchStart(x, y);
-            for (let i = 1; i <= 10; ++i) await page.touchscreen.touchMove(x, y - (argument * i) / 10);
+            for (let i = 1; i <= 10; ++i) {
+                await page.touchscreen.touchMove(x, y - (argument * i) / 10);
+            }
             await page.touchscreen.touchEnd();
         } else if (verb === 'lose-context') {
             await page.evaluate(() => document.getElementById('canvas').getContext('webgl')
