@@ -43,16 +43,18 @@ TEST(WebVisitor, AButtonReleasedInAnotherTabCountsAsReleased) {
 TEST(WebVisitor, AFingerScrollingThePageElsewhereLeavesAHeldFlyControlHeld) {
     if (inFirefox()) GTEST_SKIP() << "Firefox's driver cannot emulate a touch screen";
     // The browser cancels the finger's pointer once its drag scrolls the page; the mouse still
-    // holds Fly backwards, so the camera flies on, and the red block shrinks.
+    // holds Fly backwards, so the camera flies on, and the red block shrinks. Flying backwards
+    // keeps it in sight for seconds, and a second more shrinks it by over a tenth even three
+    // seconds out, so a slow machine's longer steps do not matter.
     const BrowserSession session({"viewport:800,600,1,touch", "open", "mouse-down:Fly backwards",
                                   "swipe:200", "js:scrolled:scrollY > 0", "frames:3",
-                                  "shot:scrolled", "wait:500", "frames:3", "shot:later",
+                                  "shot:scrolled", "wait:1000", "frames:3", "shot:later",
                                   "release:left"});
     EXPECT_EQ(session.page("scrolled"), "true");
     const RedBlockExtent scrolled = findRedBlock(session.shot("scrolled"));
     const RedBlockExtent later = findRedBlock(session.shot("later"));
     for (const RedBlockExtent* block : {&scrolled, &later}) {
-        ASSERT_GT(block->pixels, 200) << block->describe();
+        ASSERT_GT(block->pixels, 100) << block->describe();
     }
     EXPECT_LT(later.width(), 9 * scrolled.width() / 10) << scrolled.describe() << "\n"
                                                         << later.describe();
