@@ -160,3 +160,10 @@ TEST(OfflinePage, KeepsOnlyTheBuildsFilesAndSaysSoWhenItCannotKeepThem) {
               std::string::npos)
         << console;
 }
+
+TEST(OfflinePage, StartsOfflineWhereTheServerRedirectsIndexHtmlToItsFolder) {
+    const BrowserSession session({"redirect-index", "open", "wait-worker", "offline", "open",
+                                  "page:offline", "shot:offline"});
+    expectStarted(session.page("offline"));
+    expectGreenGround(session.shot("offline"));
+}

@@ -36,6 +36,8 @@
 //   first-frame:NAME            milliseconds from navigation to the first drawn frame, NAME.txt
 //   offline / online            the server stops answering / answers again
 //   serve:DIR                   the server answers from DIR from now on, as after a rebuild
+//   redirect-index              the server sends index.html's address to its folder's, as some
+//                               hosts do
 // The server refuses every hidden file, such as .htaccess, with 403, as Apache does.
 //   wait-worker                 wait until the page's service worker and any update are active
 //   installable:NAME            Chromium's manifest and installability errors, as NAME.txt
@@ -66,7 +68,7 @@ const types = {
 
 // What the server answers from, and whether it answers at all: offline, every request fails as
 // it does when the network is down.
-const site = {root: siteDir, online: true};
+const site = {root: siteDir, online: true, redirectIndex: false};
 
 function serve() {
     const server = createServer((request, response) => {
@@ -78,6 +80,10 @@ function serve() {
         const path = decodeURIComponent(new URL(request.url, 'http://x').pathname);
         const file = normalize(join(root, path.endsWith('/') ? `${path}index.html` : path));
         const hidden = path.split('/').some((name) => name.startsWith('.'));
+        if (site.redirectIndex && path.endsWith('/index.html')) {
+            response.writeHead(301, {Location: './'}).end();
+            return;
+        }
         if (!file.startsWith(normalize(root) + sep) || hidden) {
             response.writeHead(403).end();
             return;
@@ -287,6 +293,8 @@ try {
             site.online = verb === 'online';
         } else if (verb === 'serve') {
             site.root = argument;
+        } else if (verb === 'redirect-index') {
+            site.redirectIndex = true;
         } else if (verb === 'wait-worker') {
             await page.evaluate(() => {
                 const activated = async () => {
