@@ -1,15 +1,18 @@
-# Writes SITE/service-worker.js from its template. The worker keeps every other file in the
-# site, whatever the page comes to load, and its cache is named after their content, so that a
-# rebuild that changes any of them replaces the cache. The worker is written again only when
-# that changes.
+# Writes SITE/service-worker.js from its template. The worker keeps the files below, the ones the
+# build makes and the page loads, and nothing else that may lie in the folder: a stray file that
+# the server refuses, such as an .htaccess, would otherwise stop the worker from keeping any.
+# Its cache is named after their content, so that a rebuild that changes any of them replaces
+# the cache. The worker is written again only when that changes.
 #   cmake -DSITE=folder -P ServiceWorker.cmake
-file(GLOB files LIST_DIRECTORIES false RELATIVE "${SITE}" "${SITE}/*")
-list(REMOVE_ITEM files service-worker.js)
-list(SORT files)
+set(files icon-192.png icon-512.png index.html manifest.webmanifest register-service-worker.js
+    rolling-cube.data rolling-cube.js rolling-cube.wasm start-up-failure.js)
 
 set(hashes "")
 set(SITE_FILES "")
 foreach(file IN LISTS files)
+  if(NOT EXISTS "${SITE}/${file}")
+    message(FATAL_ERROR "The site has no ${file} for its service worker to keep")
+  endif()
   file(SHA256 "${SITE}/${file}" hash)
   string(APPEND hashes "${hash} ${file}\n")
   string(APPEND SITE_FILES "'${file}', ")

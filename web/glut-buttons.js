@@ -26,14 +26,15 @@
   }
 
   // Whenever the page loses the pointer's events, every held button counts as released: its
-  // release would go to another window or tab, and the camera would fly on for good.
+  // release would go to another window or tab, and the camera would fly on for good. A cancelled
+  // pointer releases only what it held itself (see below), as a finger scrolling the page
+  // elsewhere must not stop a fly control the mouse holds.
   function releaseAll() {
     flying = null;
     finger = null;
     for (var button = LEFT; button <= RIGHT; ++button) send(button, false);
   }
   window.addEventListener('blur', releaseAll);
-  window.addEventListener('pointercancel', releaseAll);
   document.addEventListener('visibilitychange', function() {
     if (document.hidden) releaseAll();
   });
@@ -67,14 +68,17 @@
     });
   });
 
-  // A fly control flies while it is held by a pointer, or by Space or Enter while focused.
+  // A fly control flies while it is held by a pointer, or by Space or Enter while focused; only
+  // the pointer that holds it lets it go.
   function flyControl(id, button) {
     var control = document.getElementById(id);
+    var holder = null;  // the pointer id that holds the control, if a pointer does
     function hold() {
       flying = button;
       update();
     }
     function letGo() {
+      holder = null;
       if (flying !== button) return;
       flying = null;
       update();
@@ -83,11 +87,15 @@
       if (event.button != 0) return;
       event.preventDefault();
       control.setPointerCapture(event.pointerId);
+      holder = event.pointerId;
       hold();
     });
-    ['pointerup', 'pointercancel', 'lostpointercapture', 'blur'].forEach(function(type) {
-      control.addEventListener(type, letGo);
+    ['pointerup', 'pointercancel', 'lostpointercapture'].forEach(function(type) {
+      control.addEventListener(type, function(event) {
+        if (event.pointerId === holder) letGo();
+      });
     });
+    control.addEventListener('blur', letGo);
     control.addEventListener('keydown', function(event) {
       if ((event.key == ' ' || event.key == 'Enter') && !event.repeat) hold();
     });

@@ -20,11 +20,22 @@
     if (!gl.isContextLost()) gl.viewport(0, 0, width, height);
   }
 
+  // A window moved to a screen of another pixel ratio, or zoomed on some systems, keeps its size
+  // and fires no resize. A query for the present ratio tells once that it no longer holds, so
+  // each change asks again for the new one.
+  function watchPixelRatio() {
+    var ratio = window.devicePixelRatio || 1;
+    window.matchMedia('(resolution: ' + ratio + 'dppx)').addEventListener('change', function() {
+      fitDrawingBuffer();
+      watchPixelRatio();
+    }, {once: true});
+  }
+
   // GLUT would set the buffer to the window's size, at glutInitWindowSize and when its main loop
-  // starts; the page's layout decides it instead. A zoom that changes the pixel ratio also
-  // fires resize.
+  // starts; the page's layout decides it instead.
   Browser.setCanvasSize = fitDrawingBuffer;
   window.addEventListener('resize', fitDrawingBuffer);
+  watchPixelRatio();
 
   Browser.calculateMouseEvent = function(event) {
     var box = canvas.getBoundingClientRect();

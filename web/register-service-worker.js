@@ -4,8 +4,29 @@
 // from a file, or where the program never starts, there is nothing to register.
 'use strict';
 (function() {
+  // A worker that could not keep every file of the site is dropped before it ever takes over,
+  // and says why in its own console; the page's says that it happened.
+  var watched = null;
+  function watchInstall(worker) {
+    if (!worker || worker === watched) return;
+    watched = worker;
+    var installed = false;
+    worker.addEventListener('statechange', function() {
+      if (worker.state === 'installed') installed = true;
+      if (worker.state === 'redundant' && !installed) {
+        console.warn('Rolling Cube could not keep its files for use without a network; ' +
+                     "its service worker's console says why");
+      }
+    });
+  }
+
   function register() {
-    navigator.serviceWorker.register('service-worker.js').catch(function(reason) {
+    navigator.serviceWorker.register('service-worker.js').then(function(registration) {
+      watchInstall(registration.installing);
+      registration.addEventListener('updatefound', function() {
+        watchInstall(registration.installing);
+      });
+    }).catch(function(reason) {
       // Offline, a worker kept from an earlier visit started the page; only its update failed.
       if (!navigator.serviceWorker.controller) {
         console.warn('Rolling Cube will not start without a network: ' + reason);

@@ -26,10 +26,19 @@ Rgb meanGround(const RunningProgram::Screenshot& shot) {
     return Rgb{sum.r / n, sum.g / n, sum.b / n};
 }
 
+void copySite(const std::string& from, const std::string& to) {
+    std::filesystem::copy(from, to, std::filesystem::copy_options::recursive);
+}
+
+// The build's own last step, which writes the site's service worker.
+void writeServiceWorker(const std::string& site) {
+    runCommand("cmake -DSITE='" + site + "' -P '" ROLLING_CUBE_SERVICE_WORKER_SCRIPT "'");
+}
+
 // The site as a rebuild with an all-blue ground picture leaves it: the copy's rolling-cube.data
 // gets blue pixels where Grass.bmp's were, and the build's own step writes its service worker.
 void rebuildWithBlueGround(const std::string& site) {
-    std::filesystem::copy(ROLLING_CUBE_WEB_SITE, site, std::filesystem::copy_options::recursive);
+    copySite(ROLLING_CUBE_WEB_SITE, site);
     std::string data = readFile(site + "/rolling-cube.data");
     const std::string grass = committedTexture("Grass.bmp");
     const size_t at = data.find(grass);
@@ -38,7 +47,25 @@ void rebuildWithBlueGround(const std::string& site) {
         static_cast<unsigned char>(grass[10]) | static_cast<unsigned char>(grass[11]) << 8;
     for (size_t i = pixels; i + 3 <= grass.size(); i += 3) data.replace(at + i, 3, "\xff\0\0", 3);
     writeFile(site + "/rolling-cube.data", data);
-    runCommand("cmake -DSITE='" + site + "' -P '" ROLLING_CUBE_SERVICE_WORKER_SCRIPT "'");
+    writeServiceWorker(site);
+}
+
+// Whether the page's status and console say that the program started.
+void expectStarted(const std::string& page) {
+    const std::string started =
+        "console:\nLoading cube texture... Success\nLoading ground texture... Success\n"
+        "Loading roller texture... Success\n";
+    EXPECT_TRUE(page.find("status: \n") != page.npos && page.find(started) != page.npos) << page;
+}
+
+void expectGreenGround(const RunningProgram::Screenshot& shot) {
+    const Rgb grass = meanGround(shot);
+    EXPECT_TRUE(grass.g > grass.b && grass.r >= 20) << grass;
+}
+
+void expectBlueGround(const RunningProgram::Screenshot& shot) {
+    const Rgb ground = meanGround(shot);
+    EXPECT_TRUE(ground.r < 10 && ground.g < 50 && ground.b > 200) << ground;
 }
 
 }  // namespace
@@ -69,20 +96,74 @@ TEST(OfflinePage, InstallsStartsOfflineAfterOneVisitAndTakesUpARebuiltSite) {
     if (!inFirefox()) {
         EXPECT_EQ(session.page("install"), "manifest errors: []\ninstallability errors: []");
     }
-    const std::string started =
-        "console:\nLoading cube texture... Success\nLoading ground texture... Success\n"
-        "Loading roller texture... Success\n";
-    for (const char* name : {"offline", "rebuilt-offline"}) {
-        const std::string page = session.page(name);
-        EXPECT_TRUE(page.find("status: \n") != page.npos && page.find(started) != page.npos)
-            << page;
-    }
+    for (const char* name : {"offline", "rebuilt-offline"}) expectStarted(session.page(name));
     // The grass is green with some red in it; the rebuilt ground is blue, online and then
     // offline, from the cache the rebuilt site put in place of the first.
-    const Rgb grass = meanGround(session.shot("offline"));
-    EXPECT_TRUE(grass.g > grass.b && grass.r >= 20) << grass;
+    expectGreenGround(session.shot("offline"));
     for (const char* shot : {"rebuilt", "rebuilt-offline"}) {
-        const Rgb ground = meanGround(session.shot(shot));
-        EXPECT_TRUE(ground.r < 10 && ground.g < 50 && ground.b > 200) << shot << ": " << ground;
+        SCOPED_TRACE(shot);
+        expectBlueGround(session.shot(shot));
     }
+}
+
+TEST(OfflinePage, TwoBuildsUnderTwoPathsAndAnotherAppKeepTheirOwnCaches) {
+    // One origin serves the build under /stable/, a rebuilt one under /beta/ and, as another app
+    // of the same site, a cache the page makes itself.
+    TempDir scratch;
+    const std::string origin = scratch.file("origin");
+    std::filesystem::create_directory(origin);
+    copySite(ROLLING_CUBE_WEB_SITE, origin + "/stable");
+    rebuildWithBlueGround(origin + "/beta");
+    const BrowserSession session(
+        {"serve:" + origin, "open:stable/",
+         "js:made:caches.open('another-app').then((c) => c.put('/note', new Response('kept')))"
+         ".then(() => 'made')",
+         "wait-worker", "open:beta/", "wait-worker",
+         "js:kept:caches.match('/note', {cacheName: 'another-app'})"
+         ".then((r) => (r ? r.text() : 'lost'))",
+         "offline", "open:stable/", "page:stable", "shot:stable", "open:beta/", "page:beta",
+         "shot:beta"});
+    EXPECT_EQ(session.page("made"), "made");
+    EXPECT_EQ(session.page("kept"), "kept");
+    expectStarted(session.page("stable"));
+    expectGreenGround(session.shot("stable"));
+    expectStarted(session.page("beta"));
+    expectBlueGround(session.shot("beta"));
+}
+
+TEST(OfflinePage, KeepsOnlyTheBuildsFilesAndSaysSoWhenItCannotKeepThem) {
+    // An .htaccess left in the site, which the server refuses, is none of the build's files. A
+    // rebuild that lacks one of them cannot be kept, which the page's console says, and it
+    // leaves no cache of its own beside the build kept before.
+    TempDir scratch;
+    const std::string stray = scratch.file("stray");
+    copySite(ROLLING_CUBE_WEB_SITE, stray);
+    writeFile(stray + "/.htaccess", "Require all denied\n");
+    writeServiceWorker(stray);
+    const std::string lacking = scratch.file("lacking");
+    copySite(stray, lacking);
+    writeFile(lacking + "/manifest.webmanifest",
+              readFile(lacking + "/manifest.webmanifest") + "\n");
+    writeServiceWorker(lacking);
+    std::filesystem::remove(lacking + "/icon-512.png");
+
+    const BrowserSession session({"serve:" + stray, "open", "wait-worker", "offline", "open",
+                                  "page:offline", "shot:offline", "serve:" + lacking, "online",
+                                  "open", "wait-worker",
+                                  "js:caches:caches.keys()"
+                                  ".then((names) => names.length)"});
+    expectStarted(session.page("offline"));
+    expectGreenGround(session.shot("offline"));
+    EXPECT_EQ(session.page("caches"), "1");
+    const std::string console = session.browserConsole();
+    EXPECT_NE(console.find("warn: Rolling Cube could not keep its files for use without a network"),
+              std::string::npos)
+        << console;
+}
+
+TEST(OfflinePage, StartsOfflineWhereTheServerRedirectsIndexHtmlToItsFolder) {
+    const BrowserSession session({"redirect-index", "open", "wait-worker", "offline", "open",
+                                  "page:offline", "shot:offline"});
+    expectStarted(session.page("offline"));
+    expectGreenGround(session.shot("offline"));
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -142,4 +143,24 @@ TEST(WebPage, SaysSoWhenTheBrowserHasNoWebGl) {
               std::string::npos)
         << page;
     EXPECT_NE(page.find("title: Rolling Cube\n"), std::string::npos) << page;
+}
+
+TEST(WebPage, SaysInPlainWordsWhichFileItCouldNotLoad) {
+    // A site that lacks its WebAssembly: the visitor reads what is missing and what to do, and
+    // the console keeps the details.
+    TempDir scratch;
+    const std::string site = scratch.file("site");
+    std::filesystem::copy(ROLLING_CUBE_WEB_SITE, site);
+    std::filesystem::remove(site + "/rolling-cube.wasm");
+    const BrowserSession session({"serve:" + site, "load",
+                                  "wait-for:document.querySelector('#status button')",
+                                  "page:missing"});
+    const std::string page = session.page("missing");
+    EXPECT_NE(page.find("status: Rolling Cube could not be loaded: rolling-cube.wasm is missing "
+                        "from the server. Reload the page to try again. Reload\n"),
+              std::string::npos)
+        << page;
+    const std::string console = session.browserConsole();
+    EXPECT_NE(console.find("error: Rolling Cube could not start: "), std::string::npos) << console;
+    EXPECT_NE(console.find("wasm"), std::string::npos) << console;
 }

@@ -40,6 +40,26 @@ TEST(WebVisitor, AButtonReleasedInAnotherTabCountsAsReleased) {
                                                                   << later.describe();
 }
 
+TEST(WebVisitor, AFingerScrollingThePageElsewhereLeavesAHeldFlyControlHeld) {
+    if (inFirefox()) GTEST_SKIP() << "Firefox's driver cannot emulate a touch screen";
+    // The browser cancels the finger's pointer once its drag scrolls the page; the mouse still
+    // holds Fly backwards, so the camera flies on, and the red block shrinks. Flying backwards
+    // keeps it in sight for seconds, and a second more shrinks it by over a tenth even three
+    // seconds out, so a slow machine's longer steps do not matter.
+    const BrowserSession session({"viewport:800,600,1,touch", "open", "mouse-down:Fly backwards",
+                                  "swipe:200", "js:scrolled:scrollY > 0", "frames:3",
+                                  "shot:scrolled", "wait:1000", "frames:3", "shot:later",
+                                  "release:left"});
+    EXPECT_EQ(session.page("scrolled"), "true");
+    const RedBlockExtent scrolled = findRedBlock(session.shot("scrolled"));
+    const RedBlockExtent later = findRedBlock(session.shot("later"));
+    for (const RedBlockExtent* block : {&scrolled, &later}) {
+        ASSERT_GT(block->pixels, 100) << block->describe();
+    }
+    EXPECT_LT(later.width(), 9 * scrolled.width() / 10) << scrolled.describe() << "\n"
+                                                        << later.describe();
+}
+
 TEST(WebVisitor, ALostGraphicsContextStopsTheDrawingAndSaysHowToGetItBack) {
     const BrowserSession session({"open", "lose-context", "js:atLoss:drawCalls", "frames:5",
                                   "js:later:drawCalls", "page:lost"});
@@ -133,6 +153,32 @@ TEST(WebVisitor, TheCanvasIsSharpAtEveryPixelRatioAndFitsAPhone) {
          "shot:phone"});
     EXPECT_EQ(phone.page("fit"), "true,true,true");
     expectStartingPicture(phone, "phone");
+}
+
+TEST(WebVisitor, TheBufferFollowsAChangeOfPixelRatioWithoutAResize) {
+    // As when the window moves to a sharper screen: the ratio doubles and the size stays.
+    const BrowserSession session({"viewport:800,1000,1", "open",
+                                  "js:before:canvas.width + ' x ' + canvas.height", "scale:2",
+                                  "wait-for:canvas.width == 1280",
+                                  "js:after:canvas.width + ' x ' + canvas.height", "shot:after"});
+    EXPECT_EQ(session.page("before"), "640 x 480");
+    EXPECT_EQ(session.page("after"), "1280 x 960");
+    expectStartingPicture(session, "after");
+}
+
+TEST(WebVisitor, OnAPhoneHeldSidewaysThePictureAndTheControlsFitTheScreen) {
+    // Firefox's driver has no touch screen to emulate; the layout is the same without one.
+    const BrowserSession session(
+        {inFirefox() ? "viewport:844,390,3" : "viewport:844,390,3,touch", "open",
+         "js:fit:((inside, c) => [[canvas, ...document.querySelectorAll('#controls button')]"
+         ".every((e) => inside(e.getBoundingClientRect())), Math.abs(c.width / c.height - 4 / 3)"
+         " < 0.01, c.height >= 300, scrollX + scrollY == 0].join())((r) => r.left >= 0 && r.top "
+         ">= 0 && r.right <= innerWidth && r.bottom <= innerHeight, "
+         "canvas.getBoundingClientRect())",
+         "shot:sideways"});
+    // Inside the screen, at 4:3, not shrunk to a thumbnail, and nothing scrolled to get there.
+    EXPECT_EQ(session.page("fit"), "true,true,true,true");
+    expectStartingPicture(session, "sideways");
 }
 
 TEST(WebVisitor, KeysOtherThanOAndPKeepTheirMeaningInThePage) {

@@ -6,13 +6,16 @@
 // Usage: node driver.mjs SITE_DIR OUT_DIR STEP...
 //   viewport:W,H,RATIO[,touch]  a W x H CSS pixel viewport at a device pixel ratio, as a phone
 //                               with a touch screen if touch is given (before open)
-//   open                        load the page (again) and wait for the program's first frame
+//   open[:PATH]                 load the page (again), or the one at PATH under the server's
+//                               root, and wait for the program's first frame
 //   open-file                   load the page from its file:// address
-//   load                        load the page (again) without waiting for anything more
+//   load[:PATH]                 load the page (again) without waiting for anything more
 //   without-webgl               make later loads find no WebGL, as in a browser without it
 //   wait-title:TEXT             wait until the page's title is TEXT
 //   frames:N                    let N animation frames pass
 //   wait:MS                     let MS milliseconds pass
+//   wait-for:EXPRESSION         wait until a JavaScript expression in the page is true
+//   scale:RATIO                 change the device pixel ratio, keeping the viewport's size
 //   key:K                       type key K (a capital letter is typed with Shift held)
 //   press:BUTTON:X,Y            press BUTTON (left, right or both, left first) at canvas pixel X,Y,
 //                               in CSS pixels; BUTTON touch puts one finger there instead
@@ -21,6 +24,8 @@
 //   release-elsewhere:BUTTON    switch to another tab, release BUTTON there and come back
 //   touch:NAME:MS               hold the control whose accessible name is NAME with a finger for
 //                               MS milliseconds
+//   mouse-down:NAME             press the left button on the control named NAME, and keep it held
+//   swipe:DY                    a finger drags DY CSS pixels up over the table below the picture
 //   lose-context                lose the canvas's WebGL context, as after a GPU reset
 //   js:NAME:EXPRESSION          the value of a JavaScript expression in the page, as NAME.txt
 //   hold:BUTTON:MS              press BUTTON in the canvas's middle for MS milliseconds
@@ -31,6 +36,9 @@
 //   first-frame:NAME            milliseconds from navigation to the first drawn frame, NAME.txt
 //   offline / online            the server stops answering / answers again
 //   serve:DIR                   the server answers from DIR from now on, as after a rebuild
+//   redirect-index              the server sends index.html's address to its folder's, as some
+//                               hosts do
+// The server refuses every hidden file, such as .htaccess, with 403, as Apache does.
 //   wait-worker                 wait until the page's service worker and any update are active
 //   installable:NAME            Chromium's manifest and installability errors, as NAME.txt
 // At the end the browser's console messages are written to browser-console.txt.
@@ -60,7 +68,7 @@ const types = {
 
 // What the server answers from, and whether it answers at all: offline, every request fails as
 // it does when the network is down.
-const site = {root: siteDir, online: true};
+const site = {root: siteDir, online: true, redirectIndex: false};
 
 function serve() {
     const server = createServer((request, response) => {
@@ -70,8 +78,13 @@ function serve() {
         }
         const root = site.root;
         const path = decodeURIComponent(new URL(request.url, 'http://x').pathname);
-        const file = normalize(join(root, path === '/' ? 'index.html' : path));
-        if (!file.startsWith(normalize(root) + sep)) {
+        const file = normalize(join(root, path.endsWith('/') ? `${path}index.html` : path));
+        const hidden = path.split('/').some((name) => name.startsWith('.'));
+        if (site.redirectIndex && path.endsWith('/index.html')) {
+            response.writeHead(301, {Location: './'}).end();
+            return;
+        }
+        if (!file.startsWith(normalize(root) + sep) || hidden) {
             response.writeHead(403).end();
             return;
         }
@@ -160,11 +173,11 @@ try {
             const file = pathToFileURL(resolvePath(siteDir, 'index.html')).href;
             await page.goto(file, {waitUntil: 'load'});
         } else if (verb === 'open') {
-            await page.goto(address, {waitUntil: 'load'});
+            await page.goto(address + argument, {waitUntil: 'load'});
             await page.waitForFunction(() => window.firstDrawMs !== undefined, {timeout: 60000});
             await frames(2);
         } else if (verb === 'load') {
-            await page.goto(address, {waitUntil: 'load'});
+            await page.goto(address + argument, {waitUntil: 'load'});
         } else if (verb === 'without-webgl') {
             await page.evaluateOnNewDocument(() => {
                 const getContext = HTMLCanvasElement.prototype.getContext;
@@ -175,6 +188,18 @@ try {
         } else if (verb === 'wait-title') {
             await page.waitForFunction((t) => document.title === t, {timeout: 20000}, argument)
                 .catch(() => {});
+        } else if (verb === 'wait-for') {
+            await page.waitForFunction(argument, {timeout: 20000}).catch(() => {});
+        } else if (verb === 'scale') {
+            await page.setViewport({...page.viewport(), deviceScaleFactor: Number(argument)});
+            // Chromium's emulated ratio reaches the page's media queries only at the next change
+            // of emulated media, where a real screen's reaches them at once; a passing change
+            // that leaves everything as it was brings it.
+            if (browserName === 'chromium') {
+                const passing = {name: 'prefers-reduced-motion', value: 'reduce'};
+                await page.emulateMediaFeatures([passing]);
+                await page.emulateMediaFeatures([]);
+            }
         } else if (verb === 'frames') {
             await frames(Number(argument));
         } else if (verb === 'wait') {
@@ -222,6 +247,18 @@ try {
             await page.touchscreen.touchStart(box.x + box.width / 2, box.y + box.height / 2);
             await new Promise((resolve) => setTimeout(resolve, Number(ms)));
             await page.touchscreen.touchEnd();
+        } else if (verb === 'mouse-down') {
+            const box = await (await page.waitForSelector(`aria/${argument}`)).boundingBox();
+            await page.mouse.move(box.x + box.width / 2, box.y + box.height / 2);
+            await page.mouse.down();
+        } else if (verb === 'swipe') {
+            const box = await (await page.$('table')).boundingBox();
+            const [x, y] = [box.x + box.width / 2, box.y + box.height / 2];
+            await page.touchscreen.touchStart(x, y);
+            for (let i = 1; i <= 10; ++i) {
+                await page.touchscreen.touchMove(x, y - (argument * i) / 10);
+            }
+            await page.touchscreen.touchEnd();
         } else if (verb === 'lose-context') {
             await page.evaluate(() => document.getElementById('canvas').getContext('webgl')
                 .getExtension('WEBGL_lose_context').loseContext());
@@ -256,6 +293,8 @@ try {
             site.online = verb === 'online';
         } else if (verb === 'serve') {
             site.root = argument;
+        } else if (verb === 'redirect-index') {
+            site.redirectIndex = true;
         } else if (verb === 'wait-worker') {
             await page.evaluate(() => {
                 const activated = async () => {
