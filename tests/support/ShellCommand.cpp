@@ -1,0 +1,18 @@
+#include <array>
+#include <cstdio>
+#include <stdexcept>
+
+#include "RunningProgram.h"
+
+std::string runCommand(const std::string& command) {
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) throw std::runtime_error("cannot run: " + command);
+    std::string result;
+    std::array<char, 4096> buffer{};
+    size_t got = 0;
+    while ((got = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+        result.append(buffer.data(), got);
+    const int status = pclose(pipe);
+    if (status != 0) throw std::runtime_error("command failed: " + command);
+    return result;
+}
