@@ -4,8 +4,9 @@
 # Its cache is named after their content, so that a rebuild that changes any of them replaces
 # the cache. The worker is written again only when that changes.
 #   cmake -DSITE=folder -P ServiceWorker.cmake
-set(files icon-192.png icon-512.png index.html manifest.webmanifest register-service-worker.js
-    rolling-cube.data rolling-cube.js rolling-cube.wasm start-up-failure.js)
+set(files icon-192.png icon-512.png index.html manifest.webmanifest page-output.js
+    register-service-worker.js rolling-cube.data rolling-cube.js rolling-cube.wasm
+    start-program.js start-up-failure.js)
 
 set(hashes "")
 set(SITE_FILES "")

@@ -3,13 +3,14 @@
 // its downloads of the whole site would otherwise compete with the program's own start. Opened
 // from a file, or where the program never starts, there is nothing to register.
 'use strict';
-(function() {
+var serviceWorkerSetup = {
+  watched: null,
+
   // A worker that could not keep every file of the site is dropped before it ever takes over,
   // and says why in its own console; the page's says that it happened.
-  var watched = null;
-  function watchInstall(worker) {
-    if (!worker || worker === watched) return;
-    watched = worker;
+  watchInstall: function(worker) {
+    if (!worker || worker === serviceWorkerSetup.watched) return;
+    serviceWorkerSetup.watched = worker;
     var installed = false;
     worker.addEventListener('statechange', function() {
       if (worker.state === 'installed') installed = true;
@@ -18,13 +19,13 @@
                      "its service worker's console says why");
       }
     });
-  }
+  },
 
-  function register() {
+  register: function() {
     navigator.serviceWorker.register('service-worker.js').then(function(registration) {
-      watchInstall(registration.installing);
+      serviceWorkerSetup.watchInstall(registration.installing);
       registration.addEventListener('updatefound', function() {
-        watchInstall(registration.installing);
+        serviceWorkerSetup.watchInstall(registration.installing);
       });
     }).catch(function(reason) {
       // Offline, a worker kept from an earlier visit started the page; only its update failed.
@@ -32,22 +33,25 @@
         console.warn('Rolling Cube will not start without a network: ' + reason);
       }
     });
-  }
+  },
 
   // Emscripten calls postRun once main has returned into the frame loop; the first frame is
   // drawn by the next animation frame.
-  function afterFirstFrame() {
-    requestAnimationFrame(function() { setTimeout(register, 0); });
-  }
+  afterFirstFrame: function() {
+    requestAnimationFrame(function() { setTimeout(serviceWorkerSetup.register, 0); });
+  },
 
-  if (!('serviceWorker' in navigator) || !/^https?:$/.test(location.protocol)) return;
-  window.addEventListener('load', function() {
+  whenProgramStarts: function() {
     var program = window.Module;
     if (!program) return;
     if (program.calledRun) {
-      afterFirstFrame();
+      serviceWorkerSetup.afterFirstFrame();
     } else {
-      program.postRun = [].concat(program.postRun || [], afterFirstFrame);
+      program.postRun = [].concat(program.postRun || [], serviceWorkerSetup.afterFirstFrame);
     }
-  });
-})();
+  },
+};
+
+if ('serviceWorker' in navigator && /^https?:$/.test(location.protocol)) {
+  window.addEventListener('load', serviceWorkerSetup.whenProgramStarts);
+}

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstddef>
 #include <string>
 
 #include "RunningProgram.h"
@@ -20,6 +24,27 @@ struct RedBlockExtent {
 bool isRedDominant(const Rgb& pixel);
 
 RedBlockExtent findRedBlock(const RunningProgram::Screenshot& shot);
+
+// Fewer red pixels than this could be stray ones rather than the block.
+constexpr int redBlockMinPixels = 200;
+
+// Whether BLOCK has more than MIN_PIXELS red pixels, enough to tell it from stray ones.
+::testing::AssertionResult redBlockSeen(const RedBlockExtent& block,
+                                        int minPixels = redBlockMinPixels);
+
+// The red block in each of SHOTS, in order, into BLOCKS; fails, describing the block, at the
+// first that is too small to tell from stray pixels.
+template <std::size_t N>
+::testing::AssertionResult findRedBlocks(const RunningProgram::Screenshot (&shots)[N],
+                                         std::array<RedBlockExtent, N>& blocks,
+                                         int minPixels = redBlockMinPixels) {
+    for (std::size_t i = 0; i < N; ++i) {
+        blocks[i] = findRedBlock(shots[i]);
+        ::testing::AssertionResult seen = redBlockSeen(blocks[i], minPixels);
+        if (!seen) return seen << " (picture " << i + 1 << " of " << N << ")";
+    }
+    return ::testing::AssertionSuccess();
+}
 
 // The red block in the program's window as it is now; fails the test if the block is too small
 // to tell from a stray pixel.

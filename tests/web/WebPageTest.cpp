@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
@@ -109,15 +110,11 @@ TEST(WebPage, DragsTurnTheViewAHundredthOfARadianAPixelAndButtonsAloneFly) {
                                   "frames:3", "shot:left", "move:0,-10:5", "frames:3", "shot:up",
                                   "release:both", "hold:right:600", "frames:3", "shot:back",
                                   "page:end"});
-    const RedBlockExtent start = findRedBlock(session.shot("start"));
-    const RedBlockExtent near = findRedBlock(session.shot("near"));
-    const RedBlockExtent held = findRedBlock(session.shot("held"));
-    const RedBlockExtent left = findRedBlock(session.shot("left"));
-    const RedBlockExtent up = findRedBlock(session.shot("up"));
-    const RedBlockExtent back = findRedBlock(session.shot("back"));
-    for (const RedBlockExtent* block : {&start, &near, &held, &left, &up, &back}) {
-        ASSERT_GT(block->pixels, 200) << block->describe();
-    }
+    std::array<RedBlockExtent, 6> blocks;
+    ASSERT_TRUE(findRedBlocks({session.shot("start"), session.shot("near"), session.shot("held"),
+                               session.shot("left"), session.shot("up"), session.shot("back")},
+                              blocks));
+    const auto& [start, near, held, left, up, back] = blocks;
     EXPECT_GT(near.width(), 13 * start.width() / 10) << start.describe() << "\n" << near.describe();
 
     // Dragging left turns the view left, so the block moves right; up tilts up, it moves down.

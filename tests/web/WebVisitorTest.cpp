@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -51,11 +52,9 @@ TEST(WebVisitor, AFingerScrollingThePageElsewhereLeavesAHeldFlyControlHeld) {
                                   "shot:scrolled", "wait:1000", "frames:3", "shot:later",
                                   "release:left"});
     EXPECT_EQ(session.page("scrolled"), "true");
-    const RedBlockExtent scrolled = findRedBlock(session.shot("scrolled"));
-    const RedBlockExtent later = findRedBlock(session.shot("later"));
-    for (const RedBlockExtent* block : {&scrolled, &later}) {
-        ASSERT_GT(block->pixels, 100) << block->describe();
-    }
+    std::array<RedBlockExtent, 2> blocks;
+    ASSERT_TRUE(findRedBlocks({session.shot("scrolled"), session.shot("later")}, blocks, 100));
+    const auto& [scrolled, later] = blocks;
     EXPECT_LT(later.width(), 9 * scrolled.width() / 10) << scrolled.describe() << "\n"
                                                         << later.describe();
 }
@@ -112,14 +111,11 @@ TEST(WebVisitor, OnATouchScreenAFingerTurnsAndTheOnScreenControlsFlyAndSwitch) {
                                   "js:small:[...document.querySelectorAll('#controls button')]"
                                   ".filter((b) => b.offsetWidth < 44 || b.offsetHeight < 44)"
                                   ".length"});
-    const RedBlockExtent pressed = findRedBlock(session.shot("pressed"));
-    const RedBlockExtent turned = findRedBlock(session.shot("turned"));
-    const RedBlockExtent resting = findRedBlock(session.shot("resting"));
-    const RedBlockExtent near = findRedBlock(session.shot("near"));
-    const RedBlockExtent far = findRedBlock(session.shot("far"));
-    for (const RedBlockExtent* block : {&pressed, &turned, &resting, &near, &far}) {
-        ASSERT_GT(block->pixels, 200) << block->describe();
-    }
+    std::array<RedBlockExtent, 5> blocks;
+    ASSERT_TRUE(findRedBlocks({session.shot("pressed"), session.shot("turned"),
+                               session.shot("resting"), session.shot("near"), session.shot("far")},
+                              blocks));
+    const auto& [pressed, turned, resting, near, far] = blocks;
     const double windowPixels = 8 * 640 / std::stod(session.page("width"));
     EXPECT_NEAR(turned.centreX - pressed.centreX, shiftForTurn(windowPixels * 0.01), 12)
         << pressed.describe() << "\n"
