@@ -15,7 +15,7 @@ trap 'rm -rf "$work"' EXIT
 # A locale of its own, so that the second build has one unlike the first whatever the machine
 # has installed.
 mkdir "$work/locales"
-localedef -i de_DE -f UTF-8 "$work/locales/de_DE.UTF-8" 2>/dev/null ||
+localedef -i de_DE -f UTF-8 "$work/locales/de_DE.utf8" 2>/dev/null ||
     { echo "release.sh: could not make the de_DE.UTF-8 locale" >&2; exit 1; }
 
 # build NAME SHELL-COMMAND: clones HEAD into $work/NAME and runs release.sh there, preceded by
