@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds with AddressSanitizer and UndefinedBehaviorSanitizer into build-test/ and the browser
-# version into build-web/, runs the BMP reader's fuzz target for half a minute, then the whole
-# suite on a private virtual display; the web tests drive headless Chromium.
+# version into build-web/ and the Windows zip into build-windows/, runs the BMP reader's fuzz
+# target for half a minute, then the whole suite on a private virtual display; the web tests
+# drive headless Chromium and Firefox, the Windows tests Wine.
 # Extra arguments go to ctest and skip the fuzzing, e.g. -R Vector3 runs the vector tests alone.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -17,6 +18,9 @@ scripts/deps.sh git tar unzip
 # The browser version and what its tests drive Chromium with.
 scripts/web.sh --build-only >/dev/null
 scripts/web-test-tools.sh
+# The Windows zip, which its tests unpack and run under Wine.
+scripts/deps.sh unzip
+scripts/windows.sh >/dev/null
 
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DROLLING_CUBE_SANITIZE=ON >/dev/null
 cmake --build build-test -j"$(nproc)"

@@ -1,17 +1,10 @@
 #include "app/PicturePath.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <vector>
+#include "platform/Files.h"
 
 namespace {
 
-bool missing(const std::string& path) {
-    struct stat info {};
-    return stat(path.c_str(), &info) != 0 && (errno == ENOENT || errno == ENOTDIR);
-}
+using platform::missing;
 
 // The installed data folder, found from the executable's own place rather than a path compiled
 // in, so that a --prefix or DESTDIR install, a moved tree and a symbolic link to the program all
@@ -19,13 +12,8 @@ bool missing(const std::string& path) {
 // folder, worked out from the install folders when the build is configured. Empty when the
 // executable's path is unknown, as in the browser, which has no /proc.
 std::string installedDataFolder() {
-    std::vector<char> buffer(4096);
-    const ssize_t length = readlink("/proc/self/exe", buffer.data(), buffer.size());
-    if (length <= 0 || static_cast<size_t>(length) >= buffer.size()) return "";
-    const std::string executable(buffer.data(), static_cast<size_t>(length));
-    const size_t slash = executable.rfind('/');
-    if (slash == std::string::npos) return "";
-    return executable.substr(0, slash + 1) + ROLLING_CUBE_DATA_FROM_BINDIR;
+    const std::string folder = platform::executableFolder();
+    return folder.empty() ? "" : folder + ROLLING_CUBE_DATA_FROM_BINDIR;
 }
 
 }  // namespace

@@ -1,12 +1,11 @@
 #include "texture/Image.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <limits>
 #include <new>
+
+#include "platform/Files.h"
 
 namespace {
 
@@ -90,16 +89,6 @@ bool readRows(std::FILE* file, const PixelLayout& layout, unsigned char* buffer)
     return true;
 }
 
-// Opening never waits: a named pipe without a writer, or a device, opens at once and reads as
-// empty or short, which the header checks then report like any other unreadable file.
-std::FILE* openWithoutWaiting(const char* path) {
-    const int fd = open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) return nullptr;
-    std::FILE* file = fdopen(fd, "rb");
-    if (file == nullptr) close(fd);
-    return file;
-}
-
 class FileCloser {
   public:
     explicit FileCloser(std::FILE* file) : file_(file) {}
@@ -114,7 +103,8 @@ class FileCloser {
 }  // namespace
 
 int Image::loadBmp(const char* path, SizeCheck accepts) {
-    std::FILE* file = openWithoutWaiting(path);
+    // Opening never waits, so a named pipe or a device is reported like any unreadable file.
+    std::FILE* file = platform::openForReading(path);
     if (file == nullptr) {
         std::printf("File Not Found : %s\n", path);
         return 0;

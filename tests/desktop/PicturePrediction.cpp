@@ -1,7 +1,11 @@
 #include "PicturePrediction.h"
 
+#include <gtest/gtest.h>
+
+#include <chrono>
 #include <cstdlib>
 #include <sstream>
+#include <thread>
 
 namespace worldview {
 
@@ -71,6 +75,21 @@ std::vector<std::string> mismatches(const RunningProgram::Screenshot& shot, cons
                         " pixels the roller might cover show the background");
     }
     return found;
+}
+
+RunningProgram::Screenshot expectPicture(RunningProgram& program, const Prediction& p) {
+    RunningProgram::Screenshot shot;
+    std::vector<std::string> found;
+    for (int attempt = 0; attempt < 6; ++attempt) {
+        if (attempt > 0) std::this_thread::sleep_for(std::chrono::milliseconds(400));
+        shot = program.screenshot();
+        found = mismatches(shot, p);
+        if (found.empty()) break;
+    }
+    std::ostringstream report;
+    for (size_t i = 0; i < found.size() && i < 12; ++i) report << "\n  " << found[i];
+    EXPECT_TRUE(found.empty()) << found.size() << " pixels differ:" << report.str();
+    return shot;
 }
 
 }  // namespace worldview

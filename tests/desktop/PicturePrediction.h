@@ -37,4 +37,9 @@ bool looksLikeRoller(const Rgb& c);
 // Every predicted pixel that the screenshot contradicts, described; empty when it fits.
 std::vector<std::string> mismatches(const RunningProgram::Screenshot& shot, const Prediction& p);
 
+// Expects the program's window to show the predicted picture, and gives the screenshot judged.
+// The frame after a start or a key may still be on its way, so a few pictures are tried before
+// the last one's differences count.
+RunningProgram::Screenshot expectPicture(RunningProgram& program, const Prediction& p);
+
 }  // namespace worldview

@@ -2,7 +2,6 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <utility>
@@ -15,28 +14,12 @@
 namespace {
 
 using worldview::blockColours;
+using worldview::expectPicture;
 using worldview::looksLike;
 using worldview::Pixel;
 using worldview::Prediction;
 using worldview::Projection;
 using worldview::Seen;
-
-// The frame after a start or a key may still be on its way, so a few pictures are tried before
-// the last one's differences count.
-RunningProgram::Screenshot expectPicture(RunningProgram& program, const Prediction& p) {
-    RunningProgram::Screenshot shot;
-    std::vector<std::string> found;
-    for (int attempt = 0; attempt < 6; ++attempt) {
-        if (attempt > 0) std::this_thread::sleep_for(std::chrono::milliseconds(400));
-        shot = program.screenshot();
-        found = worldview::mismatches(shot, p);
-        if (found.empty()) break;
-    }
-    std::ostringstream report;
-    for (size_t i = 0; i < found.size() && i < 12; ++i) report << "\n  " << found[i];
-    EXPECT_TRUE(found.empty()) << found.size() << " pixels differ:" << report.str();
-    return shot;
-}
 
 int countLookingLike(const RunningProgram::Screenshot& shot, const worldview::BlockColour& b) {
     int count = 0;

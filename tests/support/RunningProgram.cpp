@@ -90,14 +90,17 @@ RunningProgram::RunningProgram(const std::string& workingDirectory, const Progra
     std::vector<char*> envp;
     for (std::string& variable : environment) envp.push_back(variable.data());
     envp.push_back(nullptr);
-    char* const argv[] = {const_cast<char*>(launch.executable.c_str()), nullptr};
+    std::vector<std::string> arguments = launch.arguments;
+    std::vector<char*> argv{const_cast<char*>(launch.executable.c_str())};
+    for (std::string& argument : arguments) argv.push_back(argument.data());
+    argv.push_back(nullptr);
 
     pid_ = fork();
     if (pid_ < 0) throw std::runtime_error("fork failed");
     if (pid_ == 0) {
         dup2(launch.standardOutput >= 0 ? launch.standardOutput : outputFd, STDOUT_FILENO);
         if (chdir(workingDirectory.c_str()) != 0) _exit(127);
-        execve(argv[0], argv, envp.data());
+        execve(argv[0], argv.data(), envp.data());
         _exit(127);
     }
     close(outputFd);

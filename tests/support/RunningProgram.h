@@ -16,6 +16,8 @@ struct ProgramLaunch {
     int standardOutput = -1;
     // The executable to start: the build's own, or an installed copy.
     std::string executable = ROLLING_CUBE_EXECUTABLE;
+    // Its arguments, e.g. the Windows program for Wine to run.
+    std::vector<std::string> arguments;
 };
 
 // The real rolling-cube executable running in its own window on the current display, driven

@@ -1,0 +1,117 @@
+#!/usr/bin/env bash
+# Cross-builds the Windows version with MinGW-w64 and packs it as
+# build-windows/rolling-cube-<version>-windows-x86_64.zip: one folder holding rolling-cube.exe
+# (a console program with freeglut and the C++ runtime linked in), Textures/, LICENSE.txt and
+# README.txt. freeglut is built once from Debian's own source package and kept in
+# build-windows/. The zip is the same bytes for the same commit: its dates come from
+# SOURCE_DATE_EPOCH, the last commit's time unless set.
+set -euo pipefail
+umask 022
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+
+# The cross compilers and zip; Wine and the OpenGL driver it only recommends, to run the result.
+scripts/deps.sh cmake make g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix \
+    binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev dpkg-dev zip wine wine64 libgl1 \
+    libgl1-mesa-dri libxrandr2 libxi6 libxcursor1 libxfixes3 libxinerama1 libxrender1 \
+    libxxf86vm1 libxcomposite1
+
+out=build-windows
+mkdir -p "$out"
+out=$(cd "$out" && pwd)
+if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+    SOURCE_DATE_EPOCH=$(git -C "$root" log -1 --format=%ct 2>/dev/null || stat -c %Y CMakeLists.txt)
+fi
+export SOURCE_DATE_EPOCH
+version=$(sed -n 's/^project(RollingCube VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+[ -n "$version" ] || { echo "No project version in CMakeLists.txt" >&2; exit 1; }
+toolchain=$root/cmake/mingw-w64-x86_64.cmake
+# Neither the source nor the build folder's path may end up in the executable.
+flags="-ffile-prefix-map=$root=. -ffile-prefix-map=$out=."
+
+# freeglut, from Debian's source package, fetched and checked by apt-get source as usual but
+# with a configuration of our own under build-windows/apt: source entries made from the
+# system's binary ones, with their own options and keys, and private index and cache folders.
+# The system's apt configuration and indexes are left alone.
+freeglut_version=${FREEGLUT_VERSION:-3.4.0-1}
+freeglut=$out/freeglut-$freeglut_version
+fetch_freeglut() {
+    local apt=$out/apt
+    rm -rf "$apt" "$out/freeglut-source"
+    mkdir -p "$apt/sources.list.d" "$apt/lists/partial" "$apt/cache/archives/partial" \
+        "$out/freeglut-source"
+    local list
+    for list in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+        [ -f "$list" ] || continue
+        sed -n 's/^[[:space:]]*deb[[:space:]]/deb-src /p' "$list"
+    done >"$apt/sources.list"
+    for list in /etc/apt/sources.list.d/*.sources; do
+        [ -f "$list" ] || continue
+        # One stanza per paragraph: each enabled one with deb among its types becomes deb-src.
+        awk 'BEGIN { RS = ""; ORS = "\n\n" }
+             !/(^|\n)Enabled:[[:space:]]*[Nn]o/ && /(^|\n)Types:[^\n]*[[:space:]]deb([[:space:]]|$)/ {
+                 sub(/(^|\n)Types:[^\n]*/, "\nTypes: deb-src"); sub(/^\n/, ""); print }' \
+            "$list" >"$apt/sources.list.d/$(basename "$list")"
+    done
+    local options=(-o "Dir::Etc::SourceList=$apt/sources.list"
+        -o "Dir::Etc::SourceParts=$apt/sources.list.d" -o "Dir::State::Lists=$apt/lists"
+        -o "Dir::Cache=$apt/cache" -o "APT::Sandbox::User=$(id -un)" -o Debug::NoLocking=1)
+    apt-get "${options[@]}" update -qq
+    (cd "$out/freeglut-source" &&
+        apt-get "${options[@]}" source -qq "freeglut=$freeglut_version" >/dev/null)
+}
+build_freeglut() {
+    local source
+    source=$(find "$out/freeglut-source" -mindepth 1 -maxdepth 1 -type d -name 'freeglut-*')
+    rm -rf "$out/freeglut-build" "$freeglut"
+    patch -s -p1 -d "$source" <windows/freeglut-display.patch
+    cmake -S "$source" -B "$out/freeglut-build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+        -DCMAKE_BUILD_TYPE=Release -DCMAKE_C_FLAGS="$flags" -DCMAKE_INSTALL_PREFIX="$freeglut" \
+        -DFREEGLUT_BUILD_STATIC_LIBS=ON -DFREEGLUT_BUILD_SHARED_LIBS=OFF \
+        -DFREEGLUT_BUILD_DEMOS=OFF >/dev/null
+    if ! cmake --build "$out/freeglut-build" -j2 >"$out/freeglut-build/build.log" 2>&1; then
+        tail -n 40 "$out/freeglut-build/build.log" >&2
+        exit 1
+    fi
+    cmake --install "$out/freeglut-build" >/dev/null
+    cp "$source/COPYING" "$freeglut/COPYING"
+}
+# Built again only when what it is built from changes.
+freeglut_recipe=$(cat windows/freeglut-display.patch "$toolchain" | sha256sum)
+if [ "$(cat "$freeglut/recipe" 2>/dev/null)" != "$freeglut_recipe" ]; then
+    echo "Building freeglut $freeglut_version from Debian's source package"
+    fetch_freeglut
+    build_freeglut
+    echo "$freeglut_recipe" >"$freeglut/recipe"
+fi
+
+# The program, linked statically; the linker's time stamp in the executable is left out.
+cmake -S . -B "$out/program" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_FIND_ROOT_PATH="$freeglut" -DCMAKE_CXX_FLAGS="$flags" \
+    -DCMAKE_EXE_LINKER_FLAGS="-Wl,--no-insert-timestamp" >/dev/null
+cmake --build "$out/program" -j2 >/dev/null
+
+# The zip: one folder, its files in name order, every date SOURCE_DATE_EPOCH and no extra
+# fields (which would hold the owner and the true dates), so that it is the same bytes each time.
+name=rolling-cube-$version-windows-x86_64
+stage=$out/stage
+rm -rf "$stage"
+mkdir -p "$stage/$name/Textures"
+cp "$out/program/rolling-cube.exe" "$stage/$name/"
+cp Textures/Noise.bmp Textures/Grass.bmp Textures/Spot.bmp "$stage/$name/Textures/"
+# Text files with Windows' line ends, so that any editor there shows them as written. freeglut
+# and the MinGW-w64 thread library are linked in, so their notices go with the program.
+{
+    cat LICENSE
+    printf '\n\nrolling-cube.exe includes freeglut, under this licence:\n\n'
+    cat "$freeglut/COPYING"
+    printf '\n\nIt also includes the MinGW-w64 runtime and its thread library (winpthreads), '
+    printf 'under these terms:\n\n'
+    cat windows/mingw-w64-notice.txt
+} | sed 's/\r*$/\r/' >"$stage/$name/LICENSE.txt"
+sed 's/\r*$/\r/' windows/README.txt >"$stage/$name/README.txt"
+find "$stage" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
+zip_file=$out/$name.zip
+rm -f "$zip_file"
+(cd "$stage" && find "$name" | LC_ALL=C sort | TZ=UTC zip -q -X -@ "$zip_file")
+echo "$zip_file"

@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <chrono>
+#include <set>
+#include <sstream>
+#include <string>
+#include <thread>
+
+#include "MouseRedBlock.h"
+#include "PicturePrediction.h"
+#include "RunningProgram.h"
+#include "TestFiles.h"
+
+// The Windows build as a user gets it: the zip unpacked into a folder whose path has a space
+// and a letter that Windows' usual Western code page lacks, so that only the wide-character
+// API finds the pictures beside the executable, and started by Wine from another folder.
+namespace {
+
+const std::string zip = WINDOWS_ZIP;
+
+// The zip's one folder, unpacked under scratch.
+std::string unpack(const TempDir& scratch) {
+    const std::string target = scratch.file("Spiele in Łódź");
+    runCommand("unzip -q '" + zip + "' -d '" + target + "'");
+    return target + "/" WINDOWS_FOLDER;
+}
+
+ProgramLaunch underWine(const std::string& folder) {
+    ProgramLaunch launch;
+    launch.executable = WINE;
+    launch.arguments = {folder + "/rolling-cube.exe"};
+    launch.environment = {"WINEPREFIX=" WINE_PREFIX, "WINEDEBUG=-all",
+                          "WINEDLLOVERRIDES=mscoree,mshtml="};
+    return launch;
+}
+
+// What the program has printed once it has printed three lines, with Windows' CR LF line ends
+// read as plain ones. The window takes its title before the pictures are read, so the lines
+// may come a moment after it.
+std::string loadingLines(const RunningProgram& program) {
+    std::string text;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    for (;;) {
+        text = program.output();
+        text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+        if (std::count(text.begin(), text.end(), '\n') >= 3) return text;
+        if (std::chrono::steady_clock::now() >= deadline) return text;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+}
+
+const worldview::Prediction& startingPicture() {
+    static const worldview::View view(worldview::Projection::Perspective);
+    static const worldview::Prediction prediction = worldview::predict(view);
+    return prediction;
+}
+
+RedBlockExtent redBlockNow(const RunningProgram& program) {
+    const RedBlockExtent block = findRedBlock(program.screenshot());
+    EXPECT_GT(block.pixels, 200) << block.describe();
+    return block;
+}
+
+}  // namespace
+
+TEST(WindowsZip, HoldsOneFolderWhoseProgramNeedsOnlyWindowsOwnLibraries) {
+    std::string names;
+    for (const char* name :
+         {"/", "/LICENSE.txt", "/README.txt", "/Textures/", "/Textures/Grass.bmp",
+          "/Textures/Noise.bmp", "/Textures/Spot.bmp", "/rolling-cube.exe"}) {
+        names += std::string(WINDOWS_FOLDER) + name + "\n";
+    }
+    EXPECT_EQ(runCommand("unzip -Z1 '" + zip + "'"), names);
+
+    const TempDir scratch;
+    const std::string folder = unpack(scratch);
+    // Every line of the read-me ends in CR LF, so that Notepad shows it as written.
+    const std::string readme = readFile(folder + "/README.txt");
+    size_t lines = 0, bare = 0;
+    for (size_t at = readme.find('\n'); at != std::string::npos; at = readme.find('\n', at + 1)) {
+        ++lines;
+        bare += at == 0 || readme[at - 1] != '\r';
+    }
+    EXPECT_GT(lines, 10u);
+    EXPECT_EQ(bare, 0u);
+
+    // Linked statically: no C++ runtime, thread library or freeglut DLL to ship beside it.
+    const std::set<std::string> windowsOwn = {"advapi32.dll", "gdi32.dll",  "glu32.dll",
+                                              "kernel32.dll", "msvcrt.dll", "opengl32.dll",
+                                              "user32.dll",   "winmm.dll"};
+    const std::string exe = folder + "/rolling-cube.exe";
+    std::istringstream imports(
+        runCommand("'" MINGW_OBJDUMP "' -p '" + exe + "' | sed -n 's/.*DLL Name: //p'"));
+    int count = 0;
+    for (std::string dll; std::getline(imports, dll); ++count) {
+        std::transform(dll.begin(), dll.end(), dll.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        EXPECT_EQ(windowsOwn.count(dll), 1u) << dll << " is not one of Windows' own";
+    }
+    EXPECT_GE(count, 4);
+}
+
+TEST(WindowsProgram, StartedElsewhereFindsItsPicturesAndAnswersKeysAndMouse) {
+    const TempDir scratch, elsewhere;
+    RunningProgram program(elsewhere.path(), underWine(unpack(scratch)));
+    EXPECT_EQ(loadingLines(program),
+              "Loading cube texture... Success\n"
+              "Loading ground texture... Success\n"
+              "Loading roller texture... Success\n");
+    EXPECT_EQ(program.title(), "Perspective Projection");
+    worldview::expectPicture(program, startingPicture());
+
+    program.key("o");
+    EXPECT_EQ(titleOnceSettled(program, "Ortho Projection"), "Ortho Projection");
+    program.key("p");
+    EXPECT_EQ(titleOnceSettled(program, "Perspective Projection"), "Perspective Projection");
+
+    // A second of the left button at 500 units a second halves the way to the red block.
+    std::this_thread::sleep_for(std::chrono::milliseconds(400));
+    const RedBlockExtent before = redBlockNow(program);
+    program.xdotool("mousemove --window WINDOW 320 400 mousedown 1 sleep 1 mouseup 1");
+    std::this_thread::sleep_for(std::chrono::milliseconds(400));
+    const RedBlockExtent after = redBlockNow(program);
+    EXPECT_GT(after.width(), 3 * before.width() / 2) << before.describe() << "\n"
+                                                     << after.describe();
+    EXPECT_TRUE(program.alive());
+}
+
+TEST(WindowsProgram, WithoutItsPicturesSaysSoAndDrawsInPlainColour) {
+    const TempDir scratch, elsewhere;
+    const std::string folder = unpack(scratch);
+    runCommand("rm -r '" + folder + "/Textures'");
+    RunningProgram program(elsewhere.path(), underWine(folder));
+    EXPECT_EQ(loadingLines(program),
+              "Loading cube texture... File Not Found : Textures/Noise.bmp\n"
+              "Loading ground texture... File Not Found : Textures/Grass.bmp\n"
+              "Loading roller texture... File Not Found : Textures/Spot.bmp\n");
+    const auto shot = worldview::expectPicture(program, startingPicture());
+
+    // The ground in the roller's flat cyan instead of grass.
+    size_t cyan = 0;
+    for (const auto& [column, row] : startingPicture().ground) {
+        const Rgb c = shot.at(column, row);
+        cyan += c.r <= 12 && c.g >= 240 && c.b >= 240;
+    }
+    EXPECT_GT(cyan, startingPicture().ground.size() * 9 / 10);
+    EXPECT_TRUE(program.alive());
+}
