@@ -99,14 +99,9 @@ browsers allow that only for a site served over HTTPS, or from localhost (127.0.
 EOF
 zip_folder "$site" "$root/dist/rolling-cube-$version-web.zip"
 
-windows_zip=rolling-cube-$version-windows-x86_64.zip
-if [ -x scripts/windows.sh ]; then
-    echo "Building the Windows version"
-    scripts/windows.sh >/dev/null
-    cp "build-windows/$windows_zip" dist/
-else
-    echo "release.sh: scripts/windows.sh is missing, so there is no Windows build" >&2
-fi
+echo "Building the Windows version"
+windows_zip=$(scripts/windows.sh | tail -n 1)
+cp "$windows_zip" "dist/rolling-cube-$version-windows-x86_64.zip"
 
 (cd dist && sha256sum -- rolling-cube* >SHA256SUMS)
 echo "Made in $root/dist:"
