@@ -27,7 +27,9 @@ version=$(sed -n 's/^project(RollingCube VERSION \([0-9.]*\).*/\1/p' CMakeLists.
 [ -n "$version" ] || { echo "No project version in CMakeLists.txt" >&2; exit 1; }
 toolchain=$root/cmake/mingw-w64-x86_64.cmake
 # Neither the source nor the build folder's path may end up in the executable.
-flags="-ffile-prefix-map=$root=. -ffile-prefix-map=$out=."
+# Each is quoted, since the flags reach the compiler through a shell's command line and the
+# paths may hold spaces.
+flags="'-ffile-prefix-map=$root=.' '-ffile-prefix-map=$out=.'"
 
 # freeglut, from Debian's source package, fetched and checked by apt-get source as usual but
 # with a configuration of our own under build-windows/apt: source entries made from the
