@@ -25,6 +25,10 @@ case "${1:-}" in
         ;;
 esac
 
+if ! git rev-parse --git-dir >/dev/null 2>&1; then
+    echo "release.sh: $root is not a git clone; a release is made from a commit" >&2
+    exit 1
+fi
 changes=$(git status --porcelain)
 if [ -n "$changes" ]; then
     echo "release.sh: the work tree has uncommitted changes; commit or stash them first:" >&2
