@@ -28,7 +28,8 @@ version=$(sed -n 's/^project(RollingCube VERSION \([0-9.]*\).*/\1/p' CMakeLists.
 toolchain=$root/cmake/mingw-w64-x86_64.cmake
 # Neither the source nor the build folder's path may end up in the executable.
 # Each is quoted, since the flags reach the compiler through a shell's command line and the
-# paths may hold spaces.
+# paths may hold spaces. They go to CMake through CFLAGS and CXXFLAGS, which it keeps as they
+# are; a -D value in quotes would lose them.
 flags="'-ffile-prefix-map=$root=.' '-ffile-prefix-map=$out=.'"
 
 # freeglut, from Debian's source package, fetched and checked by apt-get source as usual but
@@ -67,8 +68,9 @@ build_freeglut() {
     source=$(find "$out/freeglut-source" -mindepth 1 -maxdepth 1 -type d -name 'freeglut-*')
     rm -rf "$out/freeglut-build" "$freeglut"
     patch -s -p1 -d "$source" <windows/freeglut-display.patch
-    cmake -S "$source" -B "$out/freeglut-build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-        -DCMAKE_BUILD_TYPE=Release -DCMAKE_C_FLAGS="$flags" -DCMAKE_INSTALL_PREFIX="$freeglut" \
+    CFLAGS=$flags cmake -S "$source" -B "$out/freeglut-build" \
+        -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_INSTALL_PREFIX="$freeglut" \
         -DFREEGLUT_BUILD_STATIC_LIBS=ON -DFREEGLUT_BUILD_SHARED_LIBS=OFF \
         -DFREEGLUT_BUILD_DEMOS=OFF >/dev/null
     if ! cmake --build "$out/freeglut-build" -j2 >"$out/freeglut-build/build.log" 2>&1; then
@@ -88,8 +90,10 @@ if [ "$(cat "$freeglut/recipe" 2>/dev/null)" != "$freeglut_recipe" ]; then
 fi
 
 # The program, linked statically; the linker's time stamp in the executable is left out.
-cmake -S . -B "$out/program" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_FIND_ROOT_PATH="$freeglut" -DCMAKE_CXX_FLAGS="$flags" \
+# A fresh configuration each time, so that the flags are the ones used.
+rm -f "$out/program/CMakeCache.txt"
+CXXFLAGS=$flags cmake -S . -B "$out/program" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_FIND_ROOT_PATH="$freeglut" \
     -DCMAKE_EXE_LINKER_FLAGS="-Wl,--no-insert-timestamp" >/dev/null
 cmake --build "$out/program" -j2 >/dev/null
 
