@@ -26,18 +26,17 @@ export SOURCE_DATE_EPOCH
 version=$(sed -n 's/^project(RollingCube VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 [ -n "$version" ] || { echo "No project version in CMakeLists.txt" >&2; exit 1; }
 toolchain=$root/cmake/mingw-w64-x86_64.cmake
-# Neither the source nor the build folder's path may end up in the executable.
-# Each is quoted, since the flags reach the compiler through a shell's command line and the
-# paths may hold spaces. They go to CMake through CFLAGS and CXXFLAGS, which it keeps as they
-# are; a -D value in quotes would lose them.
-flags="'-ffile-prefix-map=$root=.' '-ffile-prefix-map=$out=.'"
+# Neither the source nor the build folder's path may end up in the executable. CMake hands the
+# flags to the shell as they are, so the quotes keep a path with spaces in one piece.
+flags="-ffile-prefix-map=\"$root\"=. -ffile-prefix-map=\"$out\"=."
 
 # freeglut, from Debian's source package, fetched and checked by apt-get source as usual but
 # with a configuration of our own under build-windows/apt: source entries made from the
 # system's binary ones, with their own options and keys, and private index and cache folders.
 # The system's apt configuration and indexes are left alone.
-freeglut_version=${FREEGLUT_VERSION:-3.4.0-1}
-freeglut=$out/freeglut-$freeglut_version
+# The distribution's current version, or FREEGLUT_VERSION (e.g. 3.4.0-1) if set.
+freeglut_package=freeglut${FREEGLUT_VERSION:+=$FREEGLUT_VERSION}
+freeglut=$out/freeglut
 fetch_freeglut() {
     local apt=$out/apt
     rm -rf "$apt" "$out/freeglut-source"
@@ -61,16 +60,15 @@ fetch_freeglut() {
         -o "Dir::Cache=$apt/cache" -o "APT::Sandbox::User=$(id -un)" -o Debug::NoLocking=1)
     apt-get "${options[@]}" update -qq
     (cd "$out/freeglut-source" &&
-        apt-get "${options[@]}" source -qq "freeglut=$freeglut_version" >/dev/null)
+        apt-get "${options[@]}" source -qq "$freeglut_package" >/dev/null)
 }
 build_freeglut() {
     local source
     source=$(find "$out/freeglut-source" -mindepth 1 -maxdepth 1 -type d -name 'freeglut-*')
     rm -rf "$out/freeglut-build" "$freeglut"
     patch -s -p1 -d "$source" <windows/freeglut-display.patch
-    CFLAGS=$flags cmake -S "$source" -B "$out/freeglut-build" \
-        -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_INSTALL_PREFIX="$freeglut" \
+    cmake -S "$source" -B "$out/freeglut-build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+        -DCMAKE_BUILD_TYPE=Release -DCMAKE_C_FLAGS="$flags" -DCMAKE_INSTALL_PREFIX="$freeglut" \
         -DFREEGLUT_BUILD_STATIC_LIBS=ON -DFREEGLUT_BUILD_SHARED_LIBS=OFF \
         -DFREEGLUT_BUILD_DEMOS=OFF >/dev/null
     if ! cmake --build "$out/freeglut-build" -j2 >"$out/freeglut-build/build.log" 2>&1; then
@@ -81,19 +79,18 @@ build_freeglut() {
     cp "$source/COPYING" "$freeglut/COPYING"
 }
 # Built again only when what it is built from changes.
-freeglut_recipe=$(cat windows/freeglut-display.patch "$toolchain" | sha256sum)
+freeglut_recipe=$(echo "$freeglut_package" | cat - windows/freeglut-display.patch "$toolchain" |
+    sha256sum)
 if [ "$(cat "$freeglut/recipe" 2>/dev/null)" != "$freeglut_recipe" ]; then
-    echo "Building freeglut $freeglut_version from Debian's source package"
     fetch_freeglut
+    echo "Building $(basename "$out"/freeglut-source/*.dsc .dsc) from Debian's source package" >&2
     build_freeglut
     echo "$freeglut_recipe" >"$freeglut/recipe"
 fi
 
 # The program, linked statically; the linker's time stamp in the executable is left out.
-# A fresh configuration each time, so that the flags are the ones used.
-rm -f "$out/program/CMakeCache.txt"
-CXXFLAGS=$flags cmake -S . -B "$out/program" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-    -DCMAKE_BUILD_TYPE=Release -DCMAKE_FIND_ROOT_PATH="$freeglut" \
+cmake -S . -B "$out/program" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_FIND_ROOT_PATH="$freeglut" -DCMAKE_CXX_FLAGS="$flags" \
     -DCMAKE_EXE_LINKER_FLAGS="-Wl,--no-insert-timestamp" >/dev/null
 cmake --build "$out/program" -j2 >/dev/null
 

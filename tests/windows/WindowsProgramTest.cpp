@@ -27,6 +27,9 @@ std::string unpack(const TempDir& scratch) {
     return target + "/" WINDOWS_FOLDER;
 }
 
+// scripts/test.sh installs Wine and MinGW-w64 and makes the zip before the tests.
+bool found(const std::string& tool) { return tool.find("NOTFOUND") == std::string::npos; }
+
 ProgramLaunch underWine(const std::string& folder) {
     ProgramLaunch launch;
     launch.executable = WINE;
@@ -66,6 +69,7 @@ RedBlockExtent redBlockNow(const RunningProgram& program) {
 }  // namespace
 
 TEST(WindowsZip, HoldsOneFolderWhoseProgramNeedsOnlyWindowsOwnLibraries) {
+    ASSERT_TRUE(found(MINGW_OBJDUMP)) << "MinGW-w64's objdump is missing";
     std::string names;
     for (const char* name :
          {"/", "/LICENSE.txt", "/README.txt", "/Textures/", "/Textures/Grass.bmp",
@@ -103,6 +107,7 @@ TEST(WindowsZip, HoldsOneFolderWhoseProgramNeedsOnlyWindowsOwnLibraries) {
 }
 
 TEST(WindowsProgram, StartedElsewhereFindsItsPicturesAndAnswersKeysAndMouse) {
+    ASSERT_TRUE(found(WINE)) << "Wine is missing";
     const TempDir scratch, elsewhere;
     RunningProgram program(elsewhere.path(), underWine(unpack(scratch)));
     EXPECT_EQ(loadingLines(program),
@@ -129,6 +134,7 @@ TEST(WindowsProgram, StartedElsewhereFindsItsPicturesAndAnswersKeysAndMouse) {
 }
 
 TEST(WindowsProgram, WithoutItsPicturesSaysSoAndDrawsInPlainColour) {
+    ASSERT_TRUE(found(WINE)) << "Wine is missing";
     const TempDir scratch, elsewhere;
     const std::string folder = unpack(scratch);
     runCommand("rm -r '" + folder + "/Textures'");
