@@ -3,6 +3,10 @@
 # build-package/, packed by CPack, checked by lintian, desktop-file-validate and appstreamcli.
 # Prints the path of the .deb; fails if any check has anything to say.
 set -euo pipefail
+# Folders the install makes take the umask; a desktop user's 002 would leave them group-writable
+# in the package, which lintian rejects and which would make the package differ from one built
+# under 022.
+umask 022
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
@@ -12,6 +16,18 @@ scripts/deps.sh cmake g++ make freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev dp
 desktop-file-validate data/rolling-cube.desktop
 appstreamcli validate --no-net --pedantic --strict data/io.github.rolling_cube.metainfo.xml \
     >/dev/null
+
+# CPack stamps the package's files with SOURCE_DATE_EPOCH when it is set. Left unset, that is
+# the last commit's time, or in an unpacked source archive the time its files carry, which is
+# the same: then every build of one commit gives the same bytes.
+if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+    if [ -e .git ]; then
+        SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)
+    else
+        SOURCE_DATE_EPOCH=$(stat -c %Y CMakeLists.txt)
+    fi
+    export SOURCE_DATE_EPOCH
+fi
 
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 CPPFLAGS=$(dpkg-buildflags --get CPPFLAGS)

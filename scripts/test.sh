@@ -13,6 +13,8 @@ scripts/deps.sh cmake g++ make freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev li
     libclang-rt-14-dev faketime
 # What the package test builds and checks the Debian package with.
 scripts/deps.sh dpkg-dev fakeroot file lintian desktop-file-utils appstream man-db binutils
+# What the release tests unpack the downloads with.
+scripts/deps.sh git tar unzip
 # The browser version and what its tests drive Chromium with.
 scripts/web.sh --build-only >/dev/null
 scripts/web-test-tools.sh

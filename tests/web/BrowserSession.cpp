@@ -16,8 +16,10 @@ std::string quoted(const std::string& text) {
 
 }  // namespace
 
-BrowserSession::BrowserSession(const std::vector<std::string>& steps) {
-    const std::string site = ROLLING_CUBE_WEB_SITE;
+BrowserSession::BrowserSession(const std::vector<std::string>& steps)
+    : BrowserSession(ROLLING_CUBE_WEB_SITE, steps) {}
+
+BrowserSession::BrowserSession(const std::string& site, const std::vector<std::string>& steps) {
     if (!std::filesystem::exists(site + "/rolling-cube.wasm")) {
         ADD_FAILURE() << "no browser build in " << site << "; scripts/web.sh --build-only makes it";
         throw std::runtime_error("no browser build");

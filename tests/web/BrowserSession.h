@@ -14,6 +14,8 @@ class BrowserSession {
   public:
     // Runs the steps; a failed run fails the test with the driver's own report and throws.
     explicit BrowserSession(const std::vector<std::string>& steps);
+    // The same, serving the site in the folder site instead of build-web/.
+    BrowserSession(const std::string& site, const std::vector<std::string>& steps);
 
     // The canvas as saved by the step "shot:NAME", scaled to the program's 640 x 480 window by
     // averaging, so that a sharper picture keeps its flat colours.

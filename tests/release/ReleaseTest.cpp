@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "BrowserSession.h"
+#include "RunningProgram.h"
+#include "TestFiles.h"
+
+// The downloads scripts/release.sh put in dist/ (the release_dist test runs it first).
+namespace {
+
+const std::string root = ROLLING_CUBE_SOURCE_DIR;
+const std::string version = ROLLING_CUBE_VERSION;
+const std::string dist = root + "/dist";
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> result;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) result.push_back(line);
+    return result;
+}
+
+std::vector<std::string> sorted(std::vector<std::string> names) {
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// release.sh refuses a work tree with uncommitted changes, so then there is no dist/ to check.
+bool uncommitted() { return !runCommand("git -C '" + root + "' status --porcelain").empty(); }
+const char* const noRelease = "the work tree has uncommitted changes, so release.sh made none";
+
+TEST(Release, SumsListEveryDownloadAndCheck) {
+    if (uncommitted()) GTEST_SKIP() << noRelease;
+    const std::vector<std::string> downloads = {
+        "rolling-cube-" + version + ".tar.gz", "rolling-cube_" + version + "_amd64.deb",
+        "rolling-cube-" + version + "-web.zip", "rolling-cube-" + version + "-windows-x86_64.zip"};
+    std::vector<std::string> inDist;
+    for (const auto& entry : std::filesystem::directory_iterator(dist))
+        inDist.push_back(entry.path().filename().string());
+    std::vector<std::string> expected = downloads;
+    expected.push_back("SHA256SUMS");
+    EXPECT_EQ(sorted(inDist), sorted(expected));
+
+    std::vector<std::string> summed;
+    for (const std::string& line : lines(readFile(dist + "/SHA256SUMS")))
+        summed.push_back(line.substr(line.find("  ") + 2));
+    EXPECT_EQ(sorted(summed), sorted(downloads));
+    EXPECT_NO_THROW(runCommand("cd '" + dist + "' && sha256sum --quiet -c SHA256SUMS"));
+}
+
+TEST(Release, SourceArchiveIsTheCommittedTreeAndBuildsWithoutTests) {
+    if (uncommitted()) GTEST_SKIP() << noRelease;
+    const std::string archive = dist + "/rolling-cube-" + version + ".tar.gz";
+    const std::string top = "rolling-cube-" + version + "/";
+    std::vector<std::string> files;
+    for (const std::string& entry : lines(runCommand("tar -tzf '" + archive + "'"))) {
+        ASSERT_EQ(entry.rfind(top, 0), 0u) << entry << " is outside " << top;
+        if (entry.back() != '/') files.push_back(entry.substr(top.size()));
+    }
+    // Exactly the commit's files: no .git, no build folders, no dist/.
+    EXPECT_EQ(sorted(files),
+              sorted(lines(runCommand("git -C '" + root + "' ls-tree -r --name-only HEAD"))));
+
+    const TempDir scratch;
+    const std::string folder = scratch.file("unpacked source");
+    std::filesystem::create_directory(folder);
+    runCommand("tar -xzf '" + archive + "' -C '" + folder + "'");
+    runCommand("cmake -S '" + folder + "/" + top + "' -B '" + folder +
+               "/build' -DCMAKE_BUILD_TYPE=Release -DROLLING_CUBE_TESTS=OFF >/dev/null && "
+               "cmake --build '" +
+               folder + "/build' -j2 >/dev/null");
+    EXPECT_TRUE(std::filesystem::exists(folder + "/build/rolling-cube"));
+}
+
+TEST(Release, WebZipServedShowsThePage) {
+    if (uncommitted()) GTEST_SKIP() << noRelease;
+    const TempDir scratch;
+    runCommand("unzip -q '" + dist + "/rolling-cube-" + version + "-web.zip' -d '" +
+               scratch.path() + "'");
+    std::vector<std::string> top;
+    for (const auto& entry : std::filesystem::directory_iterator(scratch.path()))
+        top.push_back(entry.path().filename().string());
+    const std::string site = scratch.file("rolling-cube-" + version + "-web");
+    ASSERT_EQ(top, std::vector<std::string>{"rolling-cube-" + version + "-web"});
+    const std::string readme = readFile(site + "/README.txt");
+    EXPECT_NE(readme.find("HTTPS"), std::string::npos) << readme;
+    EXPECT_NE(readme.find("localhost"), std::string::npos) << readme;
+
+    const BrowserSession session(site, {"open", "page:start"});
+    EXPECT_NE(session.page("start").find("console:\n"
+                                         "Loading cube texture... Success\n"
+                                         "Loading ground texture... Success\n"
+                                         "Loading roller texture... Success\n"),
+              std::string::npos)
+        << session.page("start");
+}
+
+// Uncommitted work would end up in the packages but not in the source archive.
+TEST(Release, RefusesAWorkTreeWithUncommittedChanges) {
+    const TempDir scratch;
+    const std::string clone = scratch.file("clone");
+    runCommand("git clone -q --no-checkout '" + root + "' '" + clone + "' && git -C '" + clone +
+               "' checkout -q --detach \"$(git -C '" + root + "' rev-parse HEAD)\"");
+    writeFile(clone + "/notes.txt", "not committed\n");
+    const int status = std::system(
+        ("'" + clone + "/scripts/release.sh' >'" + scratch.file("out") + "' 2>&1").c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) != 0);
+    EXPECT_NE(readFile(scratch.file("out")).find("uncommitted changes"), std::string::npos)
+        << readFile(scratch.file("out"));
+    EXPECT_NE(readFile(scratch.file("out")).find("notes.txt"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(clone + "/dist"));
+}
+
+}  // namespace
