@@ -43,7 +43,8 @@ fi
 start_virtual_display
 
 export ASAN_OPTIONS="abort_on_error=0:detect_leaks=1:strict_string_checks=1"
-export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
+# Quoted, so that a checkout in a folder whose path has a space is read as one path.
+export LSAN_OPTIONS="suppressions='$root/tests/lsan.supp':print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 cd build-test
 ctest --output-on-failure -j"$(nproc)" "$@"
