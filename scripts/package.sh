@@ -17,17 +17,11 @@ desktop-file-validate data/rolling-cube.desktop
 appstreamcli validate --no-net --pedantic --strict data/io.github.rolling_cube.metainfo.xml \
     >/dev/null
 
-# CPack stamps the package's files with SOURCE_DATE_EPOCH when it is set. Left unset, that is
-# the last commit's time, or in an unpacked source archive the time its files carry, which is
-# the same: then every build of one commit gives the same bytes.
-if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
-    if [ -e .git ]; then
-        SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)
-    else
-        SOURCE_DATE_EPOCH=$(stat -c %Y CMakeLists.txt)
-    fi
-    export SOURCE_DATE_EPOCH
-fi
+# CPack stamps the package's files with SOURCE_DATE_EPOCH, so that every build of one commit
+# gives the same bytes.
+# shellcheck source=scripts/reproducible.sh
+. scripts/reproducible.sh
+export_source_date_epoch
 
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 CPPFLAGS=$(dpkg-buildflags --get CPPFLAGS)

@@ -36,40 +36,23 @@ if [ -n "$changes" ]; then
     exit 1
 fi
 
-version=$(sed -n 's/^project(RollingCube VERSION \([0-9][0-9.]*\)[ )].*/\1/p' CMakeLists.txt)
-if [ -z "$version" ]; then
-    echo "release.sh: no project version found in CMakeLists.txt" >&2
-    exit 1
-fi
+# shellcheck source=scripts/reproducible.sh
+. scripts/reproducible.sh
+version=$(project_version)
 
 if [ "$verify" -eq 1 ]; then
     exec scripts/release-verify.sh
 fi
 
 scripts/deps.sh git gzip zip coreutils findutils
-# Every tool that stamps a time takes this one instead: the last commit's.
-SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)
-export SOURCE_DATE_EPOCH
+# The last commit's time, even if the caller's environment has another.
+unset SOURCE_DATE_EPOCH
+export_source_date_epoch
 
 rm -rf dist
 mkdir dist
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
-
-# Gives every file and folder under $1 fixed permissions and the commit's time, then zips them
-# into $2 in name order, with no extra fields (owners, exact times) that would differ.
-zip_folder() {
-    local folder=$1 output=$2
-    (
-        cd "$(dirname "$folder")"
-        local top
-        top=$(basename "$folder")
-        find "$top" -type d -exec chmod 755 {} +
-        find "$top" -type f -exec chmod 644 {} +
-        find "$top" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
-        find "$top" | sort | zip -q -X -9 "$output" -@
-    )
-}
 
 echo "Packing the source of $(git rev-parse --short HEAD)"
 source_archive=rolling-cube-$version.tar.gz

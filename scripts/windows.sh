@@ -19,12 +19,10 @@ scripts/deps.sh cmake make g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
 out=build-windows
 mkdir -p "$out"
 out=$(cd "$out" && pwd)
-if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
-    SOURCE_DATE_EPOCH=$(git -C "$root" log -1 --format=%ct 2>/dev/null || stat -c %Y CMakeLists.txt)
-fi
-export SOURCE_DATE_EPOCH
-version=$(sed -n 's/^project(RollingCube VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
-[ -n "$version" ] || { echo "No project version in CMakeLists.txt" >&2; exit 1; }
+# shellcheck source=scripts/reproducible.sh
+. scripts/reproducible.sh
+export_source_date_epoch
+version=$(project_version)
 toolchain=$root/cmake/mingw-w64-x86_64.cmake
 # Neither the source nor the build folder's path may end up in the executable. CMake hands the
 # flags to the shell as they are, so the quotes keep a path with spaces in one piece.
@@ -94,8 +92,7 @@ cmake -S . -B "$out/program" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_T
     -DCMAKE_EXE_LINKER_FLAGS="-Wl,--no-insert-timestamp" >/dev/null
 cmake --build "$out/program" -j2 >/dev/null
 
-# The zip: one folder, its files in name order, every date SOURCE_DATE_EPOCH and no extra
-# fields (which would hold the owner and the true dates), so that it is the same bytes each time.
+# The zip: one folder, made the same bytes each time by zip_folder.
 name=rolling-cube-$version-windows-x86_64
 stage=$out/stage
 rm -rf "$stage"
@@ -113,8 +110,6 @@ cp Textures/Noise.bmp Textures/Grass.bmp Textures/Spot.bmp "$stage/$name/Texture
     cat windows/mingw-w64-notice.txt
 } | sed 's/\r*$/\r/' >"$stage/$name/LICENSE.txt"
 sed 's/\r*$/\r/' windows/README.txt >"$stage/$name/README.txt"
-find "$stage" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
 zip_file=$out/$name.zip
-rm -f "$zip_file"
-(cd "$stage" && find "$name" | LC_ALL=C sort | TZ=UTC zip -q -X -@ "$zip_file")
+zip_folder "$stage/$name" "$zip_file"
 echo "$zip_file"
