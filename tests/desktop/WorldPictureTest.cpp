@@ -124,7 +124,7 @@ TEST(WorldPicture, ProgramStartedWithItsOutputClosedStillDraws) {
     launch.standardOutputClosed = true;
     RunningProgram program(ROLLING_CUBE_SOURCE_DIR, launch);
     waitForFirstFrames();
-    expectPicture(program, worldview::predict(worldview::View(Projection::Perspective)));
+    expectPicture(program, worldview::startingPicture());
     for (int stream = 0; stream < 3; ++stream) {
         const std::string descriptor =
             "/proc/" + std::to_string(program.pid()) + "/fd/" + std::to_string(stream);

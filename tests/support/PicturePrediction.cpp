@@ -92,4 +92,9 @@ RunningProgram::Screenshot expectPicture(RunningProgram& program, const Predicti
     return shot;
 }
 
+const Prediction& startingPicture() {
+    static const Prediction prediction = predict(View(Projection::Perspective));
+    return prediction;
+}
+
 }  // namespace worldview

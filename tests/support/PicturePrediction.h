@@ -25,6 +25,10 @@ struct Prediction {
 
 Prediction predict(const View& view);
 
+// The picture of the starting camera in perspective, as the program first shows it; worked out
+// once for the whole test binary.
+const Prediction& startingPicture();
+
 bool isBackground(const Rgb& c);
 
 // A block is drawn with its texture multiplied by its colour, so the channels its colour lacks

@@ -15,8 +15,7 @@ namespace {
 
 // The mean colour of the ground where the starting camera predicts it.
 Rgb meanGround(const RunningProgram::Screenshot& shot) {
-    const worldview::Prediction prediction =
-        worldview::predict(worldview::View(worldview::Projection::Perspective));
+    const worldview::Prediction& prediction = worldview::startingPicture();
     Rgb sum{0, 0, 0};
     for (const auto& [column, row] : prediction.ground) {
         const Rgb c = shot.at(column, row);

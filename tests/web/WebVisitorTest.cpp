@@ -16,9 +16,8 @@
 namespace {
 
 void expectStartingPicture(const BrowserSession& session, const std::string& shot) {
-    const std::vector<std::string> found = worldview::mismatches(
-        session.shot(shot),
-        worldview::predict(worldview::View(worldview::Projection::Perspective)));
+    const std::vector<std::string> found =
+        worldview::mismatches(session.shot(shot), worldview::startingPicture());
     EXPECT_TRUE(found.empty()) << shot << ": " << found.size() << " differences, first "
                                << (found.empty() ? "" : found.front());
 }

@@ -46,12 +46,6 @@ std::string plainLoadingLines(const RunningProgram& program) {
     return text;
 }
 
-const worldview::Prediction& startingPicture() {
-    static const worldview::View view(worldview::Projection::Perspective);
-    static const worldview::Prediction prediction = worldview::predict(view);
-    return prediction;
-}
-
 }  // namespace
 
 TEST(WindowsZip, HoldsOneFolderWhoseProgramNeedsOnlyWindowsOwnLibraries) {
@@ -101,7 +95,7 @@ TEST(WindowsProgram, StartedElsewhereFindsItsPicturesAndAnswersKeysAndMouse) {
               "Loading ground texture... Success\n"
               "Loading roller texture... Success\n");
     EXPECT_EQ(program.title(), "Perspective Projection");
-    worldview::expectPicture(program, startingPicture());
+    worldview::expectPicture(program, worldview::startingPicture());
 
     program.key("o");
     EXPECT_EQ(titleOnceSettled(program, "Ortho Projection"), "Ortho Projection");
@@ -129,14 +123,14 @@ TEST(WindowsProgram, WithoutItsPicturesSaysSoAndDrawsInPlainColour) {
               "Loading cube texture... File Not Found : Textures/Noise.bmp\n"
               "Loading ground texture... File Not Found : Textures/Grass.bmp\n"
               "Loading roller texture... File Not Found : Textures/Spot.bmp\n");
-    const auto shot = worldview::expectPicture(program, startingPicture());
+    const auto shot = worldview::expectPicture(program, worldview::startingPicture());
 
     // The ground in the roller's flat cyan instead of grass.
     size_t cyan = 0;
-    for (const auto& [column, row] : startingPicture().ground) {
+    for (const auto& [column, row] : worldview::startingPicture().ground) {
         const Rgb c = shot.at(column, row);
         cyan += c.r <= 12 && c.g >= 240 && c.b >= 240;
     }
-    EXPECT_GT(cyan, startingPicture().ground.size() * 9 / 10);
+    EXPECT_GT(cyan, worldview::startingPicture().ground.size() * 9 / 10);
     EXPECT_TRUE(program.alive());
 }
