@@ -14,7 +14,6 @@
 
 namespace {
 
-using worldview::blockColours;
 using worldview::expectPicture;
 using worldview::looksLike;
 using worldview::Pixel;
@@ -22,7 +21,7 @@ using worldview::Prediction;
 using worldview::Projection;
 using worldview::Seen;
 
-int countLookingLike(const RunningProgram::Screenshot& shot, const worldview::BlockColour& b) {
+int countLookingLike(const RunningProgram::Screenshot& shot, const BlockColour& b) {
     int count = 0;
     for (int row = 0; row < shot.height; ++row) {
         for (int column = 0; column < shot.width; ++column) {

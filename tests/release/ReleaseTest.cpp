@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "BrowserSession.h"
+#include "LoadingLines.h"
 #include "RunningProgram.h"
 #include "TestFiles.h"
 
@@ -93,11 +94,7 @@ TEST(Release, WebZipServedShowsThePage) {
     EXPECT_NE(readme.find("localhost"), std::string::npos) << readme;
 
     const BrowserSession session(site, {"open", "page:start"});
-    EXPECT_NE(session.page("start").find("console:\n"
-                                         "Loading cube texture... Success\n"
-                                         "Loading ground texture... Success\n"
-                                         "Loading roller texture... Success\n"),
-              std::string::npos)
+    EXPECT_NE(session.page("start").find("console:\n" + allLoaded), std::string::npos)
         << session.page("start");
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <initializer_list>
 #include <ostream>
 
 // A pixel's colour as the tests read it back, each channel 0..255.
@@ -10,17 +9,13 @@ struct Rgb {
     bool operator!=(const Rgb& o) const { return !(*this == o); }
 };
 
-inline std::ostream& operator<<(std::ostream& out, const Rgb& c) {
-    return out << "(" << c.r << ", " << c.g << ", " << c.b << ")";
+// The program clears to a quarter grey, 0.25, which a renderer may round either way.
+const Rgb background{64, 64, 64};
+inline bool isBackground(const Rgb& c) {
+    const auto grey = [](int channel) { return channel == 63 || channel == 64; };
+    return grey(c.r) && grey(c.g) && grey(c.b);
 }
 
-// The name of a colour whose channels are each 0 or 1 ("red", "cyan", ...), so that messages
-// can name the blocks by the colours the layout gives them; "mixed" for any other colour.
-inline const char* colourName(float r, float g, float b) {
-    static const char* const names[8] = {"black", "blue",    "green",  "cyan",
-                                         "red",   "magenta", "yellow", "white"};
-    for (float c : {r, g, b}) {
-        if (c != 0.0f && c != 1.0f) return "mixed";
-    }
-    return names[(r == 1.0f ? 4 : 0) + (g == 1.0f ? 2 : 0) + (b == 1.0f ? 1 : 0)];
+inline std::ostream& operator<<(std::ostream& out, const Rgb& c) {
+    return out << "(" << c.r << ", " << c.g << ", " << c.b << ")";
 }

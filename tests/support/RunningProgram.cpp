@@ -180,6 +180,8 @@ std::string RunningProgram::output() const {
     return text.str();
 }
 
+void settle() { std::this_thread::sleep_for(std::chrono::milliseconds(400)); }
+
 std::string loadingLines(const RunningProgram& program) {
     return pollUntil(
         std::chrono::seconds(10), [&] { return program.output(); },

@@ -81,6 +81,9 @@ class RunningProgram {
 // title before giving the one it last saw.
 std::string titleOnceSettled(const RunningProgram& program, const std::string& expected);
 
+// A moment for the program to take in the input just sent and draw a frame or two.
+void settle();
+
 // What the program prints as it starts, one line for each of its three pictures. Its window takes
 // its title before the pictures are read, so a loaded machine may show the window well before
 // the lines are written: this waits up to ten seconds for all three before giving what is there.

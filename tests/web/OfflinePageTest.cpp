@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "BrowserSession.h"
+#include "LoadingLines.h"
 #include "PicturePrediction.h"
 
 // The page as a visitor keeps it: installable, started again without a network, and replaced as
@@ -51,9 +52,7 @@ void rebuildWithBlueGround(const std::string& site) {
 
 // Whether the page's status and console say that the program started.
 void expectStarted(const std::string& page) {
-    const std::string started =
-        "console:\nLoading cube texture... Success\nLoading ground texture... Success\n"
-        "Loading roller texture... Success\n";
+    const std::string started = "console:\n" + allLoaded;
     EXPECT_TRUE(page.find("status: \n") != page.npos && page.find(started) != page.npos) << page;
 }
 

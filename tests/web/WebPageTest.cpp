@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "BrowserSession.h"
+#include "LoadingLines.h"
 #include "MouseRedBlock.h"
 #include "PicturePrediction.h"
 
@@ -16,11 +17,6 @@
 namespace {
 
 using worldview::Projection;
-
-const char* const loadingText =
-    "Loading cube texture... Success\n"
-    "Loading ground texture... Success\n"
-    "Loading roller texture... Success\n";
 
 std::string pageWith(const std::string& title, const std::string& console) {
     return "title: " + title + "\nheading: " + title +
@@ -58,12 +54,12 @@ void expectPicture(const BrowserSession& session, const std::string& shot, Proje
 TEST(WebPage, StartsWithTheDesktopTitleConsoleTextAndPicture) {
     const BrowserSession session({"open", "page:start", "shot:start"});
     // Flushing "Loading cube texture... " before "Success" must not split the line.
-    EXPECT_EQ(session.page("start"), pageWith("Perspective Projection", loadingText));
+    EXPECT_EQ(session.page("start"), pageWith("Perspective Projection", allLoaded));
     const std::string console = session.browserConsole();
-    for (const char* line :
-         {"log: Loading cube texture... Success\n", "log: Loading ground texture... Success\n",
-          "log: Loading roller texture... Success\n"}) {
-        EXPECT_NE(console.find(line), std::string::npos) << line << "not in\n" << console;
+    std::istringstream lines(allLoaded);
+    for (std::string line; std::getline(lines, line);) {
+        EXPECT_NE(console.find("log: " + line + "\n"), std::string::npos) << line << " not in\n"
+                                                                          << console;
     }
     EXPECT_EQ(console.find("error"), std::string::npos) << console;
     expectPicture(session, "start", Projection::Perspective);
@@ -90,12 +86,12 @@ TEST(WebPage, OnlyLowerCaseOAndPSwitchTheProjection) {
                                   "frames:3",
                                   "page:back",
                                   "shot:back"});
-    EXPECT_EQ(session.page("others"), pageWith("Perspective Projection", loadingText));
+    EXPECT_EQ(session.page("others"), pageWith("Perspective Projection", allLoaded));
     expectPicture(session, "others", Projection::Perspective);
-    EXPECT_EQ(session.page("ortho"), pageWith("Ortho Projection", loadingText));
+    EXPECT_EQ(session.page("ortho"), pageWith("Ortho Projection", allLoaded));
     expectPicture(session, "ortho", Projection::Ortho);
-    EXPECT_EQ(session.page("twice"), pageWith("Ortho Projection", loadingText));
-    EXPECT_EQ(session.page("back"), pageWith("Perspective Projection", loadingText));
+    EXPECT_EQ(session.page("twice"), pageWith("Ortho Projection", allLoaded));
+    EXPECT_EQ(session.page("back"), pageWith("Perspective Projection", allLoaded));
     expectPicture(session, "back", Projection::Perspective);
 }
 

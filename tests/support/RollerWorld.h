@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <set>
 #include <string>
@@ -77,6 +78,36 @@ inline int freeNeighbourCount(Cell c) {
     int count = 0;
     for (int d = RollNegX; d <= RollPosZ; ++d) count += isFree(neighbour(c, d)) ? 1 : 0;
     return count;
+}
+
+// Each place the roller may take, once: resting on a free cell (to is from), or tipping between
+// it and its free neighbour towards +x or +z.
+struct Place {
+    Cell from, to;
+};
+
+inline std::vector<Place> rollerPlaces() {
+    std::vector<Place> places;
+    for (const Cell& from : freeCells()) {
+        for (int d : {RollNone, RollPosX, RollPosZ}) {
+            if (isFree(neighbour(from, d))) places.push_back({from, neighbour(from, d)});
+        }
+    }
+    return places;
+}
+
+// The ground a roller covers at a place, over its one or two cells and MARGIN further. While it
+// tips it stays within its diagonal of the edge it turns about, so no higher than the diagonal.
+struct Room {
+    double xMin, xMax, zMin, zMax;
+};
+
+inline Room roomOf(const Place& place, double margin) {
+    const double h = worldRoller.halfEdge + margin;
+    return {std::min(place.from.first, place.to.first) - h,
+            std::max(place.from.first, place.to.first) + h,
+            std::min(place.from.second, place.to.second) - h,
+            std::max(place.from.second, place.to.second) + h};
 }
 
 inline int reverseOf(int direction) { return (direction + 2) % 4; }
