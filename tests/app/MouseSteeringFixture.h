@@ -8,6 +8,7 @@
 #include "TestVec.h"
 #include "TestWindow.h"
 #include "app/AppState.h"
+#include "app/Init.h"
 #include "app/MouseSteering.h"
 #include "app/StartingCamera.h"
 
@@ -17,9 +18,7 @@ class MouseSteering : public ::testing::Test {
   protected:
     void SetUp() override {
         testwindow::open();
-        eye = startingEye;
-        viewDir = startingViewDir;
-        up = startingUp;
+        placeStartingCamera();
         lastMouseX = 0;
         lastMouseY = 0;
         leftButtonDown = false;

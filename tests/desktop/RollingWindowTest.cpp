@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "BmpBytes.h"
-#include "LoadingLines.h"
 #include "RollerWorld.h"
 #include "RunningProgram.h"
 #include "TestFiles.h"
@@ -54,11 +53,11 @@ ScreenRect onScreen(double xMin, double xMax, double yMin, double yMax, double z
 // Everything a roller can cover on screen while it rests on a free cell or tips over to a free
 // neighbour: it stays above the two cells and never rises higher than the cube's diagonal.
 std::vector<ScreenRect> rollerReach() {
-    const double top = 2 * worldRoller.halfEdge * std::sqrt(2.0);
     std::vector<ScreenRect> reach;
     for (const rollerworld::Place& place : rollerworld::rollerPlaces()) {
         const rollerworld::Room room = rollerworld::roomOf(place, 0);
-        reach.push_back(onScreen(room.xMin, room.xMax, 0, top, room.zMin, room.zMax, 2));
+        reach.push_back(onScreen(room.xMin, room.xMax, 0, rollerworld::rollerDiagonal, room.zMin,
+                                 room.zMax, 2));
     }
     return reach;
 }

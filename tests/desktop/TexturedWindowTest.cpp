@@ -11,7 +11,6 @@
 #include <string>
 #include <thread>
 
-#include "LoadingLines.h"
 #include "RunningProgram.h"
 #include "TestFiles.h"
 

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "BmpBytes.h"
-#include "LoadingLines.h"
 #include "RunningProgram.h"
 #include "TestFiles.h"
 

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "LoadingLines.h"
 #include "RunningProgram.h"
 #include "TestFiles.h"
 

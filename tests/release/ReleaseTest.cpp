@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "BrowserSession.h"
-#include "LoadingLines.h"
 #include "RunningProgram.h"
 #include "TestFiles.h"
 

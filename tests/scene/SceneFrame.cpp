@@ -5,7 +5,6 @@
 #include <cmath>
 #include <utility>
 
-#include "BlockColours.h"
 #include "TestWindow.h"
 #include "scene/WorldLayout.h"
 

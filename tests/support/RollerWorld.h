@@ -96,8 +96,10 @@ inline std::vector<Place> rollerPlaces() {
     return places;
 }
 
-// The ground a roller covers at a place, over its one or two cells and MARGIN further. While it
-// tips it stays within its diagonal of the edge it turns about, so no higher than the diagonal.
+// While the roller tips it stays within its diagonal of the edge it turns about.
+inline const double rollerDiagonal = 2 * worldRoller.halfEdge * std::sqrt(2.0);
+
+// The ground a roller covers at a place, over its one or two cells and MARGIN further.
 struct Room {
     double xMin, xMax, zMin, zMax;
 };

@@ -180,6 +180,31 @@ std::string RunningProgram::output() const {
     return text.str();
 }
 
+const std::string allLoaded =
+    "Loading cube texture... Success\n"
+    "Loading ground texture... Success\n"
+    "Loading roller texture... Success\n";
+
+std::string allLoadedBut(int index, const std::string& instead, const std::string& lines) {
+    size_t at = lines.find("Success\n");
+    for (int i = 0; i < index; ++i) at = lines.find("Success\n", at + 1);
+    return std::string(lines).replace(at, 8, instead);
+}
+
+std::string noneFound() {
+    std::string lines = allLoaded;
+    // From the last, so that each Success to replace is still the index-th.
+    for (int i = 2; i >= 0; --i) {
+        lines =
+            allLoadedBut(i, "File Not Found : " + relativePath(startupPictures[i]) + "\n", lines);
+    }
+    return lines;
+}
+
+std::string relativePath(const StartupPicture& picture) {
+    return std::string(pictureFolder) + picture.file;
+}
+
 void settle() { std::this_thread::sleep_for(std::chrono::milliseconds(400)); }
 
 std::string loadingLines(const RunningProgram& program) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "Rgb.h"
+#include "app/StartupPictures.h"
 
 // What a test may change about how the program starts, besides its working directory.
 struct ProgramLaunch {
@@ -80,6 +81,24 @@ class RunningProgram {
 // key and let the program retitle its window, so this waits up to ten seconds for the expected
 // title before giving the one it last saw.
 std::string titleOnceSettled(const RunningProgram& program, const std::string& expected);
+
+// What the program prints as it reads its pictures, one line for each in the order it reads
+// them, "Loading cube texture... " and then how it went.
+
+// Every picture loaded.
+extern const std::string allLoaded;
+
+// LINES with picture INDEX's (in the program's table) "Success\n" replaced by INSTEAD, the
+// reader's own text with its newline if it writes one: by default, the others load.
+std::string allLoadedBut(int index, const std::string& instead,
+                         const std::string& lines = allLoaded);
+
+// The lines when no picture is found anywhere: each is missing under its relative path.
+std::string noneFound();
+
+// Where the program looks for a picture first, relative to its working directory, e.g.
+// "Textures/Noise.bmp".
+std::string relativePath(const StartupPicture& picture);
 
 // A moment for the program to take in the input just sent and draw a frame or two.
 void settle();

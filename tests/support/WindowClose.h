@@ -6,9 +6,8 @@
 struct _XDisplay;
 
 // Asks a window to close, as a window manager's close button does (WM_DELETE_WINDOW); GLUT then
-// ends the program through exit(), so buffered output is written and exit-time checks such as
-// leak reports run. Shared by the tests and the benchmarks. False if the request could not be
-// sent.
+// ends the program through exit(), so buffered output is written and exit-time checks run.
+// False if the request could not be sent.
 bool askWindowToClose(_XDisplay* display, unsigned long window);
 
 // The same over a connection of its own to the display DISPLAY names; false also if that cannot

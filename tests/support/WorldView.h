@@ -4,7 +4,7 @@
 #include <iterator>
 #include <vector>
 
-#include "BlockColours.h"
+#include "Rgb.h"
 #include "TestVec.h"
 #include "scene/WorldLayout.h"
 

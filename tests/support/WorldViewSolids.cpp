@@ -24,10 +24,10 @@ void View::addSolids() {
     solids_.push_back(
         {{-groundHalf, -1, -groundHalf}, {groundHalf, 0, groundHalf}, {Seen::Ground, -1}});
 
-    // The room of each place the roller may take; while it tips, it stays within its diagonal,
-    // 2h * sqrt(2), of the edge it turns about. A little margin keeps rounding on the safe side.
+    // The room of each place the roller may take, cut round the edge it tips over. A little
+    // margin keeps rounding on the safe side.
     constexpr double margin = 1.0;
-    const double reach = 2 * worldRoller.halfEdge * std::sqrt(2.0) + margin;
+    const double reach = rollerworld::rollerDiagonal + margin;
     for (const rollerworld::Place& place : rollerworld::rollerPlaces()) {
         const rollerworld::Room room = rollerworld::roomOf(place, margin);
         const bool resting = place.to == place.from;

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "AllocationProbe.h"
-#include "LoadingLines.h"
+#include "RunningProgram.h"
 #include "TestFiles.h"
 #include "TestWindow.h"
 #include "app/Init.h"

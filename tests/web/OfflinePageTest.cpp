@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "BrowserSession.h"
-#include "LoadingLines.h"
 #include "PicturePrediction.h"
 
 // The page as a visitor keeps it: installable, started again without a network, and replaced as

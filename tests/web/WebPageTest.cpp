@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "BrowserSession.h"
-#include "LoadingLines.h"
 #include "MouseRedBlock.h"
 #include "PicturePrediction.h"
 

@@ -6,7 +6,6 @@
 #include <sstream>
 #include <string>
 
-#include "LoadingLines.h"
 #include "MouseRedBlock.h"
 #include "PicturePrediction.h"
 #include "RunningProgram.h"
