@@ -117,12 +117,17 @@ TEST(WindowsProgram, WithoutItsPicturesSaysSoAndDrawsInPlainColour) {
     ASSERT_TRUE(found(WINE)) << "Wine is missing";
     const TempDir scratch, elsewhere;
     const std::string folder = unpack(scratch);
-    runCommand("rm -r '" + folder + "/Textures'");
+    // A folder in place of the cube's picture, which Windows cannot open: its message names the
+    // whole path beside the executable, Wine's Z: drive and the letters beyond ASCII included.
+    runCommand("cd '" + folder + "/Textures' && rm *.bmp && mkdir Noise.bmp");
+    std::string windowsFolder = "Z:" + folder;
+    std::replace(windowsFolder.begin(), windowsFolder.end(), '/', '\\');
     RunningProgram program(elsewhere.path(), underWine(folder));
     EXPECT_EQ(plainLoadingLines(program),
-              "Loading cube texture... File Not Found : Textures/Noise.bmp\n"
-              "Loading ground texture... File Not Found : Textures/Grass.bmp\n"
-              "Loading roller texture... File Not Found : Textures/Spot.bmp\n");
+              "Loading cube texture... File Not Found : " + windowsFolder +
+                  "\\Textures\\Noise.bmp\n"
+                  "Loading ground texture... File Not Found : Textures/Grass.bmp\n"
+                  "Loading roller texture... File Not Found : Textures/Spot.bmp\n");
     const auto shot = worldview::expectPicture(program, worldview::startingPicture());
 
     // The ground in the roller's flat cyan instead of grass.
