@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <chrono>
+#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -138,4 +139,18 @@ TEST(WindowsProgram, WithoutItsPicturesSaysSoAndDrawsInPlainColour) {
     }
     EXPECT_GT(cyan, worldview::startingPicture().ground.size() * 9 / 10);
     EXPECT_TRUE(program.alive());
+    program.stop();
+
+    // On a console, which Wine makes of the terminal that `script` gives it, the path shows with
+    // its letters as named, not as their UTF-8 bytes read in the console's code page (ÅÃ³dÅº).
+    // Its input is not the test's, which may be the developer's own terminal.
+    ProgramLaunch onConsole = underWine(folder);
+    onConsole.executable = "/bin/sh";
+    onConsole.arguments = {"-c", "exec script -qec \"$0\" /dev/null </dev/null",
+                           "'" WINE "' '" + folder + "/rolling-cube.exe'"};
+    RunningProgram console(elsewhere.path(), onConsole);
+    const std::string shown =
+        std::regex_replace(loadingLines(console), std::regex("\x1b\\[[?0-9;]*[A-Za-z]"), "");
+    EXPECT_NE(shown.find("Łódź"), std::string::npos) << shown;
+    EXPECT_TRUE(console.closeWindow(20)) << "the program did not close with its window";
 }
