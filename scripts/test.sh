@@ -8,18 +8,18 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
-scripts/deps.sh cmake g++ make freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libgl1-mesa-dri \
+scripts/lib/deps.sh cmake g++ make freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libgl1-mesa-dri \
     libgtest-dev libgmock-dev libx11-dev xvfb xauth xdotool imagemagick clang \
     libclang-rt-14-dev faketime
 # What the package test builds and checks the Debian package with.
-scripts/deps.sh dpkg-dev fakeroot file lintian desktop-file-utils appstream man-db binutils
+scripts/lib/deps.sh dpkg-dev fakeroot file lintian desktop-file-utils appstream man-db binutils
 # What the release tests unpack the downloads with.
-scripts/deps.sh git tar unzip
+scripts/lib/deps.sh git tar unzip
 # The browser version and what its tests drive Chromium with.
 scripts/web.sh --build-only >/dev/null
-scripts/web-test-tools.sh
+scripts/lib/web-test-tools.sh
 # The Windows zip, which its tests unpack and run under Wine.
-scripts/deps.sh unzip
+scripts/lib/deps.sh unzip
 scripts/windows.sh >/dev/null
 
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DROLLING_CUBE_SANITIZE=ON >/dev/null
@@ -38,8 +38,9 @@ else
     exit 1
 fi
 
-# shellcheck source=scripts/xvfb.sh
-. scripts/xvfb.sh
+# shellcheck source=scripts/lib/xvfb.sh
+. scripts/lib/xvfb.sh
+trap stop_virtual_display EXIT
 start_virtual_display
 
 export ASAN_OPTIONS="abort_on_error=0:detect_leaks=1:strict_string_checks=1"

@@ -4,12 +4,12 @@
 # chromium and never downloads a browser of its own). npm ci runs again only when the lock file
 # has changed since it last ran.
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
+root=$(cd "$(dirname "$0")/../.." && pwd)
 cd "$root"
 
-scripts/deps.sh nodejs chromium firefox-esr
+scripts/lib/deps.sh --set browser
 # npm comes with some builds of nodejs and is a package of its own in Debian's.
-command -v npm >/dev/null || scripts/deps.sh npm
+command -v npm >/dev/null || scripts/lib/deps.sh npm
 
 if ! cmp -s tests/web/package-lock.json tests/web/node_modules/.installed-lock; then
     (cd tests/web && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)

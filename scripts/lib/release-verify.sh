@@ -6,10 +6,10 @@
 # written by the kernel keep the true time, so make sees a skewed clock, and dpkg-source, which
 # unpacks freeglut for the Windows build, fails to set times.)
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
+root=$(cd "$(dirname "$0")/../.." && pwd)
 cd "$root"
 
-scripts/deps.sh git diffoscope locales tzdata
+scripts/lib/deps.sh git diffoscope locales tzdata
 commit=$(git rev-parse HEAD)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
