@@ -32,8 +32,9 @@ package_set() {
             binutils ;;
         # Packing the downloads, and unpacking them in the tests.
         release) echo git tar gzip zip unzip coreutils findutils ;;
-        # The linters; nodejs runs the pinned Markdown link checker.
-        lint) echo shellcheck clang-tidy nodejs ;;
+        # The linters; em++ gives the flags web/ is checked with, and nodejs runs the pinned
+        # Markdown link checker.
+        lint) echo shellcheck clang-tidy emscripten nodejs ;;
         *)
             echo "deps.sh: no package set named '$1'" >&2
             return 1

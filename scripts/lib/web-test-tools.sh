@@ -1,17 +1,10 @@
 #!/usr/bin/env bash
 # Installs what the browser version is tested and measured with: Debian's chromium and node,
 # and the packages pinned in tests/web/package-lock.json (puppeteer-core, which drives that
-# chromium and never downloads a browser of its own). npm ci runs again only when the lock file
-# has changed since it last ran.
+# chromium and never downloads a browser of its own).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 cd "$root"
 
 scripts/lib/deps.sh --set browser
-# npm comes with some builds of nodejs and is a package of its own in Debian's.
-command -v npm >/dev/null || scripts/lib/deps.sh npm
-
-if ! cmp -s tests/web/package-lock.json tests/web/node_modules/.installed-lock; then
-    (cd tests/web && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)
-    cp tests/web/package-lock.json tests/web/node_modules/.installed-lock
-fi
+PUPPETEER_SKIP_DOWNLOAD=1 scripts/lib/npm-ci.sh tests/web
