@@ -7,7 +7,8 @@ cd "$1"
 scripts=()
 while IFS= read -r -d '' file; do
     head -c 128 "$file" | head -n1 | grep -qE '^#!.*[/ ](ba)?sh([[:space:]]|$)' && scripts+=("$file")
-done < <(find . \( -name .git -o -name node_modules -o -path './build*' -o -path ./dist \) -prune \
+done < <(find . \( -name .git -o -name node_modules -o -path './build*' -o -path ./dist \
+    -o -path ./fuzz/corpus-work \) -prune \
     -o -type f -print0)
 if [ ${#scripts[@]} -eq 0 ]; then
     echo "no shell scripts found under $PWD" >&2
