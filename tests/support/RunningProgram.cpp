@@ -59,10 +59,8 @@ std::vector<std::string> environmentWith(const std::vector<std::string>& changes
     return result;
 }
 
-// Called in the child between fork and exec. The program starts as from a login shell, with
-// every signal at its default and none blocked, whatever the test runner inherited: a runner
-// started with SIGPIPE ignored or blocked would otherwise hide a program that does not ignore
-// it itself.
+// For the child: every signal at its default and none blocked, whatever the test runner got, so
+// that a runner ignoring SIGPIPE cannot hide a program that does not ignore it itself.
 void restoreDefaultSignals() {
     struct sigaction byDefault {};
     byDefault.sa_handler = SIG_DFL;

@@ -141,9 +141,8 @@ TEST(WindowsProgram, WithoutItsPicturesSaysSoAndDrawsInPlainColour) {
     EXPECT_TRUE(program.alive());
     program.stop();
 
-    // On a console, which Wine makes of the terminal that `script` gives it, the path shows with
-    // its letters as named, not as their UTF-8 bytes read in the console's code page (ÅÃ³dÅº).
-    // Its input is not the test's, which may be the developer's own terminal.
+    // On a console (Wine's, made of the terminal `script` gives it, not the test's own) the path
+    // shows its letters as named, not as UTF-8 bytes read in the console's code page (ÅÃ³dÅº).
     ProgramLaunch onConsole = underWine(folder);
     onConsole.executable = "/bin/sh";
     onConsole.arguments = {"-c", "exec script -qec \"$0\" /dev/null </dev/null",
