@@ -11,6 +11,7 @@
 #include "app/Projection.h"
 #include "app/StartingCamera.h"
 #include "app/StartupPictures.h"
+#include "platform/Console.h"
 #include "texture/TextureLoader.h"
 
 namespace {
@@ -19,11 +20,11 @@ namespace {
 // which file is being read, and a log file or pipe keeps every line even if the program is
 // killed later.
 void loadOne(const StartupPicture& picture, Scene& scene) {
-    std::printf("Loading %s texture... ", picture.what);
+    platform::print("Loading %s texture... ", picture.what);
     std::fflush(stdout);
     const std::string path = std::string(pictureFolder) + picture.file;
     if (loadTexture(picturePath(path.c_str()).c_str(), scene.*picture.slot) == 1) {
-        std::printf("Success\n");
+        platform::print("Success\n");
     }
     std::fflush(stdout);
 }
