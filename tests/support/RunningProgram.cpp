@@ -198,15 +198,15 @@ const std::string allLoaded =
     "Loading roller texture... Success\n";
 
 std::string allLoadedBut(int index, const std::string& instead, const std::string& lines) {
-    size_t at = lines.find("Success\n");
-    for (int i = 0; i < index; ++i) at = lines.find("Success\n", at + 1);
-    return std::string(lines).replace(at, 8, instead);
+    size_t at = lines.find("... ");
+    for (int i = 0; i < index; ++i) at = lines.find("... ", at + 1);
+    at += 4;
+    return std::string(lines).replace(at, lines.find('\n', at) + 1 - at, instead);
 }
 
 std::string noneFound() {
     std::string lines = allLoaded;
-    // From the last, so that each Success to replace is still the index-th.
-    for (int i = 2; i >= 0; --i) {
+    for (int i = 0; i < 3; ++i) {
         lines =
             allLoadedBut(i, "File Not Found : " + relativePath(startupPictures[i]) + "\n", lines);
     }

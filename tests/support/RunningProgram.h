@@ -88,8 +88,9 @@ std::string titleOnceSettled(const RunningProgram& program, const std::string& e
 // Every picture loaded.
 extern const std::string allLoaded;
 
-// LINES with picture INDEX's (in the program's table) "Success\n" replaced by INSTEAD, the
-// reader's own text with its newline if it writes one: by default, the others load.
+// LINES with what follows picture INDEX's (in the program's table) "... ", up to and with its
+// newline, replaced by INSTEAD, the reader's own text with its newline if it writes one: by
+// default, the others load.
 std::string allLoadedBut(int index, const std::string& instead,
                          const std::string& lines = allLoaded);
 
