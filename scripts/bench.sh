@@ -9,6 +9,9 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
+# shellcheck source=scripts/lib/folder.sh
+. scripts/lib/folder.sh
+refuse_unbuildable_folder "$root"
 
 scripts/deps.sh cmake g++ make freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libgl1-mesa-dri \
     libx11-dev libgtest-dev libgmock-dev xvfb xauth xdotool imagemagick valgrind
@@ -109,7 +112,7 @@ hidden_cpu_percent
 soak_xml=$(mktemp --suffix=.xml)
 soak_log="$root/build-bench/soak.log"
 if SOAK_SECONDS="${SOAK_SECONDS:-60}" ASAN_OPTIONS="abort_on_error=0" \
-    LSAN_OPTIONS="suppressions='$root/tests/lsan.supp'" UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
+    LSAN_OPTIONS="suppressions=\"$root/tests/lsan.supp\"" UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
     build-bench-asan/tests/desktop/soak_test --gtest_output="xml:$soak_xml" >"$soak_log" 2>&1; then
     figure soak passed
 else

@@ -9,6 +9,9 @@ set -euo pipefail
 umask 022
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
+# shellcheck source=scripts/lib/folder.sh
+. scripts/lib/folder.sh
+refuse_unbuildable_folder "$root"
 
 scripts/deps.sh cmake g++ make freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev dpkg-dev fakeroot \
     file lintian desktop-file-utils appstream man-db binutils

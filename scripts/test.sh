@@ -7,6 +7,9 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
+# shellcheck source=scripts/lib/folder.sh
+. scripts/lib/folder.sh
+refuse_unbuildable_folder "$root"
 
 scripts/deps.sh cmake g++ make freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libgl1-mesa-dri \
     libgtest-dev libgmock-dev libx11-dev xvfb xauth xdotool imagemagick clang \
@@ -43,8 +46,9 @@ fi
 start_virtual_display
 
 export ASAN_OPTIONS="abort_on_error=0:detect_leaks=1:strict_string_checks=1"
-# Quoted, so that a checkout in a folder whose path has a space is read as one path.
-export LSAN_OPTIONS="suppressions='$root/tests/lsan.supp':print_suppressions=0"
+# In double quotes, so that a checkout in a folder whose path has a space or an apostrophe is
+# read as one path; a path with a double quote never gets this far.
+export LSAN_OPTIONS="suppressions=\"$root/tests/lsan.supp\":print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 cd build-test
 ctest --output-on-failure -j"$(nproc)" "$@"

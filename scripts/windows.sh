@@ -9,6 +9,9 @@ set -euo pipefail
 umask 022
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
+# shellcheck source=scripts/lib/folder.sh
+. scripts/lib/folder.sh
+refuse_unbuildable_folder "$root"
 
 # The cross compilers and zip; Wine and the OpenGL driver it only recommends, to run the result.
 scripts/deps.sh cmake make g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix \
@@ -24,9 +27,9 @@ out=$(cd "$out" && pwd)
 export_source_date_epoch
 version=$(project_version)
 toolchain=$root/cmake/mingw-w64-x86_64.cmake
-# Neither the source nor the build folder's path may end up in the executable. CMake hands the
-# flags to the shell as they are, so the quotes keep a path with spaces in one piece.
-flags="-ffile-prefix-map=\"$root\"=. -ffile-prefix-map=\"$out\"=."
+# Neither the source nor the build folder's path may end up in the executable (see the file).
+prefix_map=(-DCMAKE_PROJECT_INCLUDE="$root/cmake/WindowsPrefixMap.cmake"
+    -DPREFIX_MAP_SOURCE="$root" -DPREFIX_MAP_BUILD="$out")
 
 # freeglut, from Debian's source package, fetched and checked by apt-get source as usual but
 # with a configuration of our own under build-windows/apt: source entries made from the
@@ -66,7 +69,7 @@ build_freeglut() {
     rm -rf "$out/freeglut-build" "$freeglut"
     patch -s -p1 -d "$source" <windows/freeglut-display.patch
     cmake -S "$source" -B "$out/freeglut-build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-        -DCMAKE_BUILD_TYPE=Release -DCMAKE_C_FLAGS="$flags" -DCMAKE_INSTALL_PREFIX="$freeglut" \
+        -DCMAKE_BUILD_TYPE=Release "${prefix_map[@]}" -DCMAKE_INSTALL_PREFIX="$freeglut" \
         -DFREEGLUT_BUILD_STATIC_LIBS=ON -DFREEGLUT_BUILD_SHARED_LIBS=OFF \
         -DFREEGLUT_BUILD_DEMOS=OFF >/dev/null
     if ! cmake --build "$out/freeglut-build" -j2 >"$out/freeglut-build/build.log" 2>&1; then
@@ -77,8 +80,8 @@ build_freeglut() {
     cp "$source/COPYING" "$freeglut/COPYING"
 }
 # Built again only when what it is built from changes.
-freeglut_recipe=$(echo "$freeglut_package" | cat - windows/freeglut-display.patch "$toolchain" |
-    sha256sum)
+freeglut_recipe=$(echo "$freeglut_package" |
+    cat - windows/freeglut-display.patch "$toolchain" cmake/WindowsPrefixMap.cmake | sha256sum)
 if [ "$(cat "$freeglut/recipe" 2>/dev/null)" != "$freeglut_recipe" ]; then
     fetch_freeglut
     echo "Building $(basename "$out"/freeglut-source/*.dsc .dsc) from Debian's source package" >&2
@@ -88,7 +91,7 @@ fi
 
 # The program, linked statically; the linker's time stamp in the executable is left out.
 cmake -S . -B "$out/program" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_FIND_ROOT_PATH="$freeglut" -DCMAKE_CXX_FLAGS="$flags" \
+    -DCMAKE_FIND_ROOT_PATH="$freeglut" "${prefix_map[@]}" \
     -DCMAKE_EXE_LINKER_FLAGS="-Wl,--no-insert-timestamp" >/dev/null
 cmake --build "$out/program" -j2 >/dev/null
 
