@@ -68,13 +68,13 @@ TEST(Release, SourceArchiveIsTheCommittedTreeAndBuildsWithoutTests) {
               sorted(lines(runCommand("git -C '" + root + "' ls-tree -r --name-only HEAD"))));
 
     const TempDir scratch;
-    const std::string folder = scratch.file("unpacked source");
+    const std::string folder = scratch.file(awkwardFolderName);
     std::filesystem::create_directory(folder);
-    runCommand("tar -xzf '" + archive + "' -C '" + folder + "'");
-    runCommand("cmake -S '" + folder + "/" + top + "' -B '" + folder +
-               "/build' -DCMAKE_BUILD_TYPE=Release -DROLLING_CUBE_TESTS=OFF >/dev/null && "
-               "cmake --build '" +
-               folder + "/build' -j2 >/dev/null");
+    runCommand("tar -xzf '" + archive + "' -C " + shellQuoted(folder));
+    runCommand("cmake -S " + shellQuoted(folder + "/" + top) + " -B " +
+               shellQuoted(folder + "/build") +
+               " -DCMAKE_BUILD_TYPE=Release -DROLLING_CUBE_TESTS=OFF >/dev/null && cmake --build " +
+               shellQuoted(folder + "/build") + " -j2 >/dev/null");
     EXPECT_TRUE(std::filesystem::exists(folder + "/build/rolling-cube"));
 }
 
@@ -101,20 +101,42 @@ TEST(Release, WebZipServedShowsThePage) {
         << session.page("start");
 }
 
-// Uncommitted work would end up in the packages but not in the source archive.
+// Uncommitted work, also where git status does not look (skip-worktree, assume-unchanged), is
+// refused, and so is a folder inside another clone, whose commit git would take: a release made
+// anyway would not be that of the commit it names, or would be taken for holding the work.
 TEST(Release, RefusesAWorkTreeWithUncommittedChanges) {
-    const TempDir scratch;
-    const std::string clone = scratch.file("clone");
-    runCommand("git clone -q --no-checkout '" + root + "' '" + clone + "' && git -C '" + clone +
-               "' checkout -q --detach \"$(git -C '" + root + "' rev-parse HEAD)\"");
-    writeFile(clone + "/notes.txt", "not committed\n");
-    const int status = std::system(
-        ("'" + clone + "/scripts/release.sh' >'" + scratch.file("out") + "' 2>&1").c_str());
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) != 0);
-    EXPECT_NE(readFile(scratch.file("out")).find("uncommitted changes"), std::string::npos)
-        << readFile(scratch.file("out"));
-    EXPECT_NE(readFile(scratch.file("out")).find("notes.txt"), std::string::npos);
-    EXPECT_FALSE(std::filesystem::exists(clone + "/dist"));
+    struct Case {
+        std::string file, flag;  // an edited file, and the mark on its index entry, if any
+        bool nested;             // or the commit unpacked inside the clone's ignored dist/
+    };
+    for (const Case& c :
+         {Case{"notes.txt", "", false}, Case{"data/rolling-cube.desktop", "--skip-worktree", false},
+          Case{"LICENSE", "--assume-unchanged", false}, Case{"", "", true}}) {
+        const TempDir scratch;
+        const std::string clone = scratch.file(awkwardFolderName);
+        const std::string git = "git -C " + shellQuoted(clone);
+        runCommand("git clone -q --no-checkout '" + root + "' " + shellQuoted(clone) + " && " +
+                   git + " checkout -q --detach \"$(git -C '" + root + "' rev-parse HEAD)\"");
+        std::string folder = clone;
+        if (c.nested) {
+            folder += "/dist/unpacked";
+            runCommand("mkdir -p " + shellQuoted(folder) + " && " + git +
+                       " archive HEAD | tar -x -C " + shellQuoted(folder));
+        } else {
+            if (!c.flag.empty()) runCommand(git + " update-index " + c.flag + " " + c.file);
+            writeFile(clone + "/" + c.file, "not committed\n");
+        }
+        const int status = std::system((shellQuoted(folder + "/scripts/release.sh") + " >" +
+                                        shellQuoted(scratch.file("out")) + " 2>&1")
+                                           .c_str());
+        const std::string out = readFile(scratch.file("out"));
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) != 0) << out;
+        EXPECT_NE(out.find(c.nested ? "not the top of a git clone" : "uncommitted changes"),
+                  std::string::npos)
+            << out;
+        EXPECT_NE(out.find(c.nested ? clone : c.file), std::string::npos) << out;
+        EXPECT_FALSE(std::filesystem::exists(folder + "/dist")) << out;
+    }
 }
 
 }  // namespace
