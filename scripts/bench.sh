@@ -127,9 +127,10 @@ rm -f "$soak_xml"
 # Memcheck on the Release program for a few seconds of frames and some input, then a clean exit
 # through the window's close message, so that the leak check runs.
 memcheck_log="$root/build-bench/memcheck.log"
+# Valgrind reads a '%' in the log file's name as the start of a process id or variable.
 LIBGL_ALWAYS_SOFTWARE=1 valgrind --tool=memcheck --leak-check=full --show-leak-kinds=definite,possible \
     --errors-for-leak-kinds=definite --keep-debuginfo=yes --num-callers=40 \
-    --suppressions="$root/bench/valgrind.supp" --log-file="$memcheck_log" "$program" >/dev/null &
+    --suppressions="$root/bench/valgrind.supp" --log-file="${memcheck_log//%/%%}" "$program" >/dev/null &
 memcheck_pid=$!
 window=$(timeout 600 xdotool search --sync --onlyvisible --name "$title" | head -n1)
 sleep "${MEMCHECK_SECONDS:-5}"

@@ -32,7 +32,9 @@ std::vector<std::string> sorted(std::vector<std::string> names) {
 }
 
 // release.sh refuses a work tree with uncommitted changes, so then there is no dist/ to check.
-bool uncommitted() { return !runCommand("git -C '" + root + "' status --porcelain").empty(); }
+bool uncommitted() {
+    return !runCommand("git -C " + shellQuoted(root) + " status --porcelain").empty();
+}
 const char* const noRelease = "the work tree has uncommitted changes, so release.sh made none";
 
 TEST(Release, SumsListEveryDownloadAndCheck) {
@@ -51,7 +53,7 @@ TEST(Release, SumsListEveryDownloadAndCheck) {
     for (const std::string& line : lines(readFile(dist + "/SHA256SUMS")))
         summed.push_back(line.substr(line.find("  ") + 2));
     EXPECT_EQ(sorted(summed), sorted(downloads));
-    EXPECT_NO_THROW(runCommand("cd '" + dist + "' && sha256sum --quiet -c SHA256SUMS"));
+    EXPECT_NO_THROW(runCommand("cd " + shellQuoted(dist) + " && sha256sum --quiet -c SHA256SUMS"));
 }
 
 TEST(Release, SourceArchiveIsTheCommittedTreeAndBuildsWithoutTests) {
@@ -59,18 +61,19 @@ TEST(Release, SourceArchiveIsTheCommittedTreeAndBuildsWithoutTests) {
     const std::string archive = dist + "/rolling-cube-" + version + ".tar.gz";
     const std::string top = "rolling-cube-" + version + "/";
     std::vector<std::string> files;
-    for (const std::string& entry : lines(runCommand("tar -tzf '" + archive + "'"))) {
+    for (const std::string& entry : lines(runCommand("tar -tzf " + shellQuoted(archive)))) {
         ASSERT_EQ(entry.rfind(top, 0), 0u) << entry << " is outside " << top;
         if (entry.back() != '/') files.push_back(entry.substr(top.size()));
     }
     // Exactly the commit's files: no .git, no build folders, no dist/.
-    EXPECT_EQ(sorted(files),
-              sorted(lines(runCommand("git -C '" + root + "' ls-tree -r --name-only HEAD"))));
+    EXPECT_EQ(
+        sorted(files),
+        sorted(lines(runCommand("git -C " + shellQuoted(root) + " ls-tree -r --name-only HEAD"))));
 
     const TempDir scratch;
     const std::string folder = scratch.file(awkwardFolderName);
     std::filesystem::create_directory(folder);
-    runCommand("tar -xzf '" + archive + "' -C " + shellQuoted(folder));
+    runCommand("tar -xzf " + shellQuoted(archive) + " -C " + shellQuoted(folder));
     runCommand("cmake -S " + shellQuoted(folder + "/" + top) + " -B " +
                shellQuoted(folder + "/build") +
                " -DCMAKE_BUILD_TYPE=Release -DROLLING_CUBE_TESTS=OFF >/dev/null && cmake --build " +
@@ -81,8 +84,8 @@ TEST(Release, SourceArchiveIsTheCommittedTreeAndBuildsWithoutTests) {
 TEST(Release, WebZipServedShowsThePage) {
     if (uncommitted()) GTEST_SKIP() << noRelease;
     const TempDir scratch;
-    runCommand("unzip -q '" + dist + "/rolling-cube-" + version + "-web.zip' -d '" +
-               scratch.path() + "'");
+    runCommand("unzip -q " + shellQuoted(dist + "/rolling-cube-" + version + "-web.zip") + " -d " +
+               shellQuoted(scratch.path()));
     std::vector<std::string> top;
     for (const auto& entry : std::filesystem::directory_iterator(scratch.path()))
         top.push_back(entry.path().filename().string());
@@ -115,8 +118,9 @@ TEST(Release, RefusesAWorkTreeWithUncommittedChanges) {
         const TempDir scratch;
         const std::string clone = scratch.file(awkwardFolderName);
         const std::string git = "git -C " + shellQuoted(clone);
-        runCommand("git clone -q --no-checkout '" + root + "' " + shellQuoted(clone) + " && " +
-                   git + " checkout -q --detach \"$(git -C '" + root + "' rev-parse HEAD)\"");
+        runCommand("git clone -q --no-checkout " + shellQuoted(root) + " " + shellQuoted(clone) +
+                   " && " + git + " checkout -q --detach \"$(git -C " + shellQuoted(root) +
+                   " rev-parse HEAD)\"");
         std::string folder = clone;
         if (c.nested) {
             folder += "/dist/unpacked";

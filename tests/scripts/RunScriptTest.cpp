@@ -47,8 +47,8 @@ TEST(RunScript, RefusesAMistypedDelayAndLeavesAWholeScreenshot) {
     // The checkout's files as they are now, committed or not, copied under the awkward name.
     const std::string copy = scratch.file(awkwardFolderName);
     std::filesystem::create_directory(copy);
-    runCommand("cd '" ROLLING_CUBE_SOURCE_DIR
-               "' && git ls-files -z --cached --others "
+    runCommand("cd " + shellQuoted(ROLLING_CUBE_SOURCE_DIR) +
+               " && git ls-files -z --cached --others "
                "--exclude-standard | tar --null -T - --ignore-failed-read -cf - 2>/dev/null | "
                "tar -xf - -C " +
                shellQuoted(copy));
