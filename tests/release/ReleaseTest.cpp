@@ -108,37 +108,32 @@ TEST(Release, WebZipServedShowsThePage) {
 // refused, and so is a folder inside another clone, whose commit git would take: a release made
 // anyway would not be that of the commit it names, or would be taken for holding the work.
 TEST(Release, RefusesAWorkTreeWithUncommittedChanges) {
-    struct Case {
-        std::string file, flag;  // an edited file, and the mark on its index entry, if any
-        bool nested;             // or the commit unpacked inside the clone's ignored dist/
-    };
-    for (const Case& c :
-         {Case{"notes.txt", "", false}, Case{"data/rolling-cube.desktop", "--skip-worktree", false},
-          Case{"LICENSE", "--assume-unchanged", false}, Case{"", "", true}}) {
+    // An edited file and the mark on its index entry; no file: the commit unpacked in dist/.
+    for (const auto& [file, mark] : std::vector<std::pair<std::string, std::string>>{
+             {"notes.txt", ""},
+             {"data/rolling-cube.desktop", "--skip-worktree"},
+             {"LICENSE", "--assume-unchanged"},
+             {"", ""}}) {
         const TempDir scratch;
-        const std::string clone = scratch.file(awkwardFolderName);
-        const std::string git = "git -C " + shellQuoted(clone);
+        const std::string clone = scratch.file(awkwardFolderName),
+                          git = "git -C " + shellQuoted(clone);
+        const std::string folder = clone + (file.empty() ? "/dist/unpacked" : "");
         runCommand("git clone -q --no-checkout " + shellQuoted(root) + " " + shellQuoted(clone) +
                    " && " + git + " checkout -q --detach \"$(git -C " + shellQuoted(root) +
-                   " rev-parse HEAD)\"");
-        std::string folder = clone;
-        if (c.nested) {
-            folder += "/dist/unpacked";
-            runCommand("mkdir -p " + shellQuoted(folder) + " && " + git +
-                       " archive HEAD | tar -x -C " + shellQuoted(folder));
-        } else {
-            if (!c.flag.empty()) runCommand(git + " update-index " + c.flag + " " + c.file);
-            writeFile(clone + "/" + c.file, "not committed\n");
-        }
+                   " rev-parse HEAD)\" && mkdir -p " + shellQuoted(folder));
+        if (file.empty()) runCommand(git + " archive HEAD | tar -x -C " + shellQuoted(folder));
+        if (!mark.empty()) runCommand(git + " update-index " + mark + " " + file);
+        if (!file.empty()) writeFile(clone + "/" + file, "not committed\n");
         const int status = std::system((shellQuoted(folder + "/scripts/release.sh") + " >" +
                                         shellQuoted(scratch.file("out")) + " 2>&1")
                                            .c_str());
         const std::string out = readFile(scratch.file("out"));
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) != 0) << out;
-        EXPECT_NE(out.find(c.nested ? "not the top of a git clone" : "uncommitted changes"),
+        EXPECT_NE(out.find(file.empty() ? folder + " is not the top of a git clone"
+                                        : "uncommitted changes"),
                   std::string::npos)
             << out;
-        EXPECT_NE(out.find(c.nested ? clone : c.file), std::string::npos) << out;
+        EXPECT_NE(out.find(file), std::string::npos) << out;
         EXPECT_FALSE(std::filesystem::exists(folder + "/dist")) << out;
     }
 }

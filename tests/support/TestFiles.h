@@ -17,8 +17,7 @@ class TempDir {
     std::string path_;
 };
 
-// A folder name holding what a shell reads as syntax: a space, ( ) & ' $ and a backtick. A build
-// or script run under it shows that no path reaches a shell unquoted.
+// A folder name holding what a shell reads as syntax, to show that no path reaches one unquoted.
 inline const char* const awkwardFolderName = "Projects (old) & it's $x `y`";
 
 // Makes directory the working directory until the object goes.
