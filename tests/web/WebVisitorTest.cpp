@@ -81,7 +81,9 @@ TEST(WebVisitor, OpenedFromDiskSaysToServeItOverHttp) {
 TEST(WebVisitor, OnATouchScreenAFingerTurnsAndTheOnScreenControlsFlyAndSwitch) {
     if (inFirefox()) GTEST_SKIP() << "Firefox's driver cannot emulate a touch screen";
     // A phone's viewport. The finger goes 8 CSS pixels left, then rests: the view turns left
-    // without flying. Then each control is held or tapped by a finger.
+    // without flying. Then each control is held or tapped by a finger. Two fingers hold both fly
+    // controls: the one pressed last flies, a third finger on the picture turns the view as it
+    // flies, and when the last one lifts the other flies again.
     const BrowserSession session({"viewport:390,844,3,touch",
                                   "open",
                                   "js:width:canvas.getBoundingClientRect().width",
@@ -98,9 +100,27 @@ TEST(WebVisitor, OnATouchScreenAFingerTurnsAndTheOnScreenControlsFlyAndSwitch) {
                                   "touch:Fly forwards:400",
                                   "frames:3",
                                   "shot:near",
-                                  "touch:Fly backwards:800",
+                                  "touch:Fly backwards:400",
                                   "frames:3",
                                   "shot:far",
+                                  "finger-down:Fly forwards",
+                                  "finger-down:Fly backwards",
+                                  "frames:3",
+                                  "shot:both",
+                                  "frames:5",
+                                  "shot:backwards",
+                                  "press:touch:187,150",
+                                  "move:0,-8:4",
+                                  "frames:3",
+                                  "shot:turning",
+                                  "release:touch",
+                                  "finger-up:Fly backwards",
+                                  "frames:3",
+                                  "shot:handed",
+                                  "wait:500",
+                                  "frames:3",
+                                  "shot:forwards",
+                                  "finger-up:Fly forwards",
                                   "touch:Orthographic:0",
                                   "wait-title:Ortho Projection",
                                   "page:ortho",
@@ -110,11 +130,14 @@ TEST(WebVisitor, OnATouchScreenAFingerTurnsAndTheOnScreenControlsFlyAndSwitch) {
                                   "js:small:[...document.querySelectorAll('#controls button')]"
                                   ".filter((b) => b.offsetWidth < 44 || b.offsetHeight < 44)"
                                   ".length"});
-    std::array<RedBlockExtent, 5> blocks;
-    ASSERT_TRUE(findRedBlocks({session.shot("pressed"), session.shot("turned"),
-                               session.shot("resting"), session.shot("near"), session.shot("far")},
-                              blocks));
-    const auto& [pressed, turned, resting, near, far] = blocks;
+    std::array<RedBlockExtent, 10> blocks;
+    ASSERT_TRUE(findRedBlocks(
+        {session.shot("pressed"), session.shot("turned"), session.shot("resting"),
+         session.shot("near"), session.shot("far"), session.shot("both"), session.shot("backwards"),
+         session.shot("turning"), session.shot("handed"), session.shot("forwards")},
+        blocks));
+    const auto& [pressed, turned, resting, near, far, both, backwards, turning, handed, forwards] =
+        blocks;
     const double windowPixels = 8 * 640 / std::stod(session.page("width"));
     EXPECT_NEAR(turned.centreX - pressed.centreX, shiftForTurn(windowPixels * 0.01), 12)
         << pressed.describe() << "\n"
@@ -125,6 +148,14 @@ TEST(WebVisitor, OnATouchScreenAFingerTurnsAndTheOnScreenControlsFlyAndSwitch) {
     EXPECT_GT(near.width(), 13 * resting.width() / 10) << resting.describe() << "\n"
                                                        << near.describe();
     EXPECT_LT(far.width(), 9 * near.width() / 10) << near.describe() << "\n" << far.describe();
+    EXPECT_LT(backwards.width(), 9 * both.width() / 10) << both.describe() << "\n"
+                                                        << backwards.describe();
+    // Tilted up, the block moves down; flying back pulls it towards the middle meanwhile.
+    EXPECT_GT(turning.centreY - backwards.centreY, shiftForTurn(windowPixels * 0.01) / 2)
+        << backwards.describe() << "\n"
+        << turning.describe();
+    EXPECT_GT(forwards.pixels, 6 * handed.pixels / 5) << handed.describe() << "\n"
+                                                      << forwards.describe();
     EXPECT_EQ(session.page("ortho").rfind("title: Ortho Projection\n", 0), 0u);
     EXPECT_EQ(session.page("perspective").rfind("title: Perspective Projection\n", 0), 0u);
     EXPECT_EQ(session.page("small"), "0") << "controls smaller than 44 CSS pixels";

@@ -24,6 +24,8 @@
 //   release-elsewhere:BUTTON    switch to another tab, release BUTTON there and come back
 //   touch:NAME:MS               hold the control whose accessible name is NAME with a finger for
 //                               MS milliseconds
+//   finger-down:NAME            put a finger on the control named NAME, and keep it there
+//   finger-up:NAME              lift the finger put on the control named NAME last
 //   mouse-down:NAME             press the left button on the control named NAME, and keep it held
 //   swipe:DY                    a finger drags DY CSS pixels up over the table below the picture
 //   lose-context                lose the canvas's WebGL context, as after a GPU reset
@@ -85,7 +87,8 @@ try {
         browser, browserName, page, site, siteDir, outDir,
         address: `http://127.0.0.1:${server.address().port}/`,
         pointer: [0, 0],
-        touching: false,
+        finger: null,
+        fingersOn: {},
     });
 } catch (error) {
     console.error(error.stack || String(error));
