@@ -143,20 +143,33 @@ TEST(WebPage, SaysSoWhenTheBrowserHasNoWebGl) {
 }
 
 TEST(WebPage, SaysInPlainWordsWhichFileItCouldNotLoad) {
-    // A site that lacks its WebAssembly: the visitor reads what is missing and what to do, and
-    // the console keeps the details.
+    // Sites that each lack one of the page's files, its own scripts too: the visitor reads what
+    // is missing and what to do, and the console keeps the details. Without index.html there is
+    // no page, only the server's answer.
     TempDir scratch;
-    const std::string site = scratch.file("site");
-    std::filesystem::copy(ROLLING_CUBE_WEB_SITE, site);
-    std::filesystem::remove(site + "/rolling-cube.wasm");
-    const BrowserSession session({"serve:" + site, "load",
-                                  "wait-for:document.querySelector('#status button')",
-                                  "page:missing"});
-    const std::string page = session.page("missing");
-    EXPECT_NE(page.find("status: Rolling Cube could not be loaded: rolling-cube.wasm is missing "
-                        "from the server. Reload the page to try again. Reload\n"),
-              std::string::npos)
-        << page;
+    std::vector<std::string> steps, files;
+    std::istringstream list(ROLLING_CUBE_SITE_FILES);
+    for (std::string file; list >> file;) {
+        if (file == "index.html") continue;
+        const std::string site = scratch.file(file);
+        std::filesystem::copy(ROLLING_CUBE_WEB_SITE, site);
+        std::filesystem::remove(site + "/" + file);
+        steps.insert(steps.end(),
+                     {"serve:" + site, "load", "wait-for:document.querySelector('#status button')",
+                      "page:" + file});
+        files.push_back(file);
+    }
+    const BrowserSession session(steps);
+    for (const std::string& file : files) {
+        EXPECT_NE(session.page(file).find(": " + file +
+                                          " is missing from the server. Reload the "
+                                          "page to try again. Reload\n"),
+                  std::string::npos)
+            << session.page(file);
+    }
+    EXPECT_NE(session.page("rolling-cube.wasm")
+                  .find("status: Rolling Cube could not be loaded: rolling-cube.wasm is missing"),
+              std::string::npos);
     const std::string console = session.browserConsole();
     EXPECT_NE(console.find("error: Rolling Cube could not start: "), std::string::npos) << console;
     EXPECT_NE(console.find("wasm"), std::string::npos) << console;
