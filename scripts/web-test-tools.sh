@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what the browser version is tested and measured with: Debian's chromium and node,
 # and the packages pinned in tests/web/package-lock.json (puppeteer-core, which drives that
-# chromium and never downloads a browser of its own). npm ci runs again only when the lock file
-# has changed since it last ran.
+# chromium and never downloads a browser of its own, and axe-core, which audits the page's
+# accessibility). npm ci runs again only when the lock file has changed since it last ran.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"

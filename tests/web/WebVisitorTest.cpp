@@ -172,8 +172,10 @@ TEST(WebVisitor, OnATouchScreenAFingerTurnsAndTheOnScreenControlsFlyAndSwitch) {
 }
 
 TEST(WebVisitor, TheCanvasIsSharpAtEveryPixelRatioAndFitsAPhone) {
+    // Each size is audited for accessibility as well.
     const BrowserSession sharp({"viewport:800,1000,2", "open",
-                                "js:buffer:canvas.width + ' x ' + canvas.height", "shot:sharp"});
+                                "js:buffer:canvas.width + ' x ' + canvas.height", "shot:sharp",
+                                "axe"});
     EXPECT_EQ(sharp.page("buffer"), "1280 x 960");
     expectStartingPicture(sharp, "sharp");
 
@@ -183,7 +185,7 @@ TEST(WebVisitor, TheCanvasIsSharpAtEveryPixelRatioAndFitsAPhone) {
          "js:fit:((r) => [r.right <= innerWidth, Math.abs(r.width / r.height "
          "- 4 / 3) < 0.01, document.documentElement.scrollWidth <= "
          "innerWidth].join())(canvas.getBoundingClientRect())",
-         "shot:phone"});
+         "shot:phone", "axe"});
     EXPECT_EQ(phone.page("fit"), "true,true,true");
     expectStartingPicture(phone, "phone");
 }

@@ -42,6 +42,8 @@
 //                               hosts do
 //   wait-worker                 wait until the page's service worker and any update are active
 //   installable:NAME            Chromium's manifest and installability errors, as NAME.txt
+//   axe                         fail, listing them, on the page's violations of axe-core's WCAG
+//                               2.1 A and AA rules and of its best practices
 // The server refuses every hidden file, such as .htaccess, with 403, as Apache does.
 // At the end the browser's console messages are written to browser-console.txt.
 import {mkdtempSync, rmSync, writeFileSync} from 'node:fs';
