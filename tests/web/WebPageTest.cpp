@@ -115,19 +115,18 @@ TEST(WebPage, DragsTurnTheViewAHundredthOfARadianAPixelAndButtonsAloneFly) {
                                session.shot("left"), session.shot("up"), session.shot("back")},
                               blocks));
     const auto& [start, near, held, left, up, back] = blocks;
-    EXPECT_GT(near.width(), 13 * start.width() / 10) << start.describe() << "\n" << near.describe();
+    EXPECT_GT(near.width(), 13 * start.width() / 10) << describeBoth(start, near);
 
     // Dragging left turns the view left, so the block moves right; up tilts up, it moves down.
-    EXPECT_NEAR(left.centreX - held.centreX, 90, 8) << held.describe() << "\n" << left.describe();
-    EXPECT_NEAR(left.centreY, held.centreY, 8) << held.describe() << "\n" << left.describe();
-    EXPECT_NEAR(up.centreY - left.centreY, 90, 8) << left.describe() << "\n" << up.describe();
-    EXPECT_NEAR(up.centreX, left.centreX, 8) << left.describe() << "\n" << up.describe();
+    EXPECT_NEAR(left.centreX - held.centreX, 90, 8) << describeBoth(held, left);
+    EXPECT_NEAR(left.centreY, held.centreY, 8) << describeBoth(held, left);
+    EXPECT_NEAR(up.centreY - left.centreY, 90, 8) << describeBoth(left, up);
+    EXPECT_NEAR(up.centreX, left.centreX, 8) << describeBoth(left, up);
     // Held together, the buttons do not fly: the block keeps its size through both turns, but
     // for the few per cent that perspective stretches it away from the middle.
-    EXPECT_NEAR(up.width(), held.width(), held.width() / 20.0) << held.describe() << "\n"
-                                                               << up.describe();
+    EXPECT_NEAR(up.width(), held.width(), held.width() / 20.0) << describeBoth(held, up);
 
-    EXPECT_LT(back.width(), 9 * up.width() / 10) << up.describe() << "\n" << back.describe();
+    EXPECT_LT(back.width(), 9 * up.width() / 10) << describeBoth(up, back);
     // The right button never opens the browser's menu.
     EXPECT_NE(session.page("end").find("context menus: 2 fired, 0 let through"), std::string::npos)
         << session.page("end");

@@ -40,11 +40,9 @@ TEST(WebVisitor, AButtonReleasedInAnotherTabCountsAsReleased) {
                                session.shot("later")},
                               blocks));
     const auto& [start, flying, back, later] = blocks;
-    EXPECT_LT(flying.width(), 9 * start.width() / 10) << start.describe() << "\n"
-                                                      << flying.describe();
+    EXPECT_LT(flying.width(), 9 * start.width() / 10) << describeBoth(start, flying);
     // Flying on backwards for half a second would shrink the block by a quarter or more.
-    EXPECT_NEAR(later.width(), back.width(), back.width() / 20.0) << back.describe() << "\n"
-                                                                  << later.describe();
+    EXPECT_NEAR(later.width(), back.width(), back.width() / 20.0) << describeBoth(back, later);
 }
 
 TEST(WebVisitor, AFingerScrollingThePageElsewhereLeavesAHeldFlyControlHeld) {
@@ -61,8 +59,7 @@ TEST(WebVisitor, AFingerScrollingThePageElsewhereLeavesAHeldFlyControlHeld) {
     std::array<RedBlockExtent, 2> blocks;
     ASSERT_TRUE(findRedBlocks({session.shot("scrolled"), session.shot("later")}, blocks, 100));
     const auto& [scrolled, later] = blocks;
-    EXPECT_LT(later.width(), 9 * scrolled.width() / 10) << scrolled.describe() << "\n"
-                                                        << later.describe();
+    EXPECT_LT(later.width(), 9 * scrolled.width() / 10) << describeBoth(scrolled, later);
 }
 
 TEST(WebVisitor, ALostGraphicsContextStopsTheDrawingAndSaysHowToGetItBack) {
@@ -147,22 +144,16 @@ TEST(WebVisitor, OnATouchScreenAFingerTurnsAndTheOnScreenControlsFlyAndSwitch) {
         blocks;
     const double windowPixels = 8 * 640 / std::stod(session.page("width"));
     EXPECT_NEAR(turned.centreX - pressed.centreX, shiftForTurn(windowPixels * 0.01), 12)
-        << pressed.describe() << "\n"
-        << turned.describe();
+        << describeBoth(pressed, turned);
     EXPECT_NEAR(resting.width(), pressed.width(), pressed.width() / 20.0)
-        << pressed.describe() << "\n"
-        << resting.describe();
-    EXPECT_GT(near.width(), 13 * resting.width() / 10) << resting.describe() << "\n"
-                                                       << near.describe();
-    EXPECT_LT(far.width(), 9 * near.width() / 10) << near.describe() << "\n" << far.describe();
-    EXPECT_LT(backwards.width(), 9 * both.width() / 10) << both.describe() << "\n"
-                                                        << backwards.describe();
+        << describeBoth(pressed, resting);
+    EXPECT_GT(near.width(), 13 * resting.width() / 10) << describeBoth(resting, near);
+    EXPECT_LT(far.width(), 9 * near.width() / 10) << describeBoth(near, far);
+    EXPECT_LT(backwards.width(), 9 * both.width() / 10) << describeBoth(both, backwards);
     // Tilted up, the block moves down; flying back pulls it towards the middle meanwhile.
     EXPECT_GT(turning.centreY - backwards.centreY, shiftForTurn(windowPixels * 0.01) / 2)
-        << backwards.describe() << "\n"
-        << turning.describe();
-    EXPECT_GT(forwards.pixels, 6 * handed.pixels / 5) << handed.describe() << "\n"
-                                                      << forwards.describe();
+        << describeBoth(backwards, turning);
+    EXPECT_GT(forwards.pixels, 6 * handed.pixels / 5) << describeBoth(handed, forwards);
     EXPECT_EQ(session.page("ortho").rfind("title: Ortho Projection\n", 0), 0u);
     EXPECT_EQ(session.page("perspective").rfind("title: Perspective Projection\n", 0), 0u);
     EXPECT_EQ(session.page("small"), "0") << "controls smaller than 44 CSS pixels";
