@@ -75,8 +75,10 @@ var startUpFailure = {
   },
 
   // A script or a preloaded file that fails to load fires an error at its element, which
-  // reaches the window only while capturing.
+  // reaches the window only while capturing. Opened from disk, where the browser refuses the
+  // files, the page says instead that it must be served over HTTP (see start-program.js).
   watchLoads: function() {
+    if (location.protocol == 'file:') return;
     window.addEventListener('error', function(event) {
       var element = event.target;
       if (element === window || !(element.src || element.href)) return;
