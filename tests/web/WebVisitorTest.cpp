@@ -84,56 +84,26 @@ TEST(WebVisitor, OpenedFromDiskSaysToServeItOverHttp) {
 
 TEST(WebVisitor, OnATouchScreenAFingerTurnsAndTheOnScreenControlsFlyAndSwitch) {
     if (inFirefox()) GTEST_SKIP() << "Firefox's driver cannot emulate a touch screen";
-    // A phone's viewport. The finger goes 8 CSS pixels left, then rests: the view turns left
-    // without flying. Then each control is held or tapped by a finger. Two fingers hold both fly
-    // controls: the one pressed last flies, a third finger on the picture turns the view as it
-    // flies, and when the last one lifts the other flies again.
-    const BrowserSession session({"viewport:390,844,3,touch",
-                                  "open",
-                                  "js:width:canvas.getBoundingClientRect().width",
-                                  "press:touch:187,150",
-                                  "frames:3",
-                                  "shot:pressed",
-                                  "move:-8,0:4",
-                                  "frames:3",
-                                  "shot:turned",
-                                  "wait:500",
-                                  "frames:3",
-                                  "shot:resting",
-                                  "release:touch",
-                                  "touch:Fly forwards:400",
-                                  "frames:3",
-                                  "shot:near",
-                                  "touch:Fly backwards:400",
-                                  "frames:3",
-                                  "shot:far",
-                                  "finger-down:Fly forwards",
-                                  "finger-down:Fly backwards",
-                                  "frames:3",
-                                  "shot:both",
-                                  "frames:5",
-                                  "shot:backwards",
-                                  "press:touch:187,150",
-                                  "move:0,-8:4",
-                                  "frames:3",
-                                  "shot:turning",
-                                  "release:touch",
-                                  "finger-up:Fly backwards",
-                                  "frames:3",
-                                  "shot:handed",
-                                  "wait:500",
-                                  "frames:3",
-                                  "shot:forwards",
-                                  "finger-up:Fly forwards",
-                                  "touch:Orthographic:0",
-                                  "wait-title:Ortho Projection",
-                                  "page:ortho",
-                                  "touch:Perspective:0",
-                                  "wait-title:Perspective Projection",
-                                  "page:perspective",
-                                  "js:small:[...document.querySelectorAll('#controls button')]"
-                                  ".filter((b) => b.offsetWidth < 44 || b.offsetHeight < 44)"
-                                  ".length"});
+    const BrowserSession session(
+        {"viewport:390,844,3,touch", "open", "js:width:canvas.getBoundingClientRect().width",
+         // A phone's viewport. The finger goes 8 CSS pixels left, then rests: the view turns left
+         // without flying.
+         "press:touch:187,150", "frames:3", "shot:pressed", "move:-8,0:4", "frames:3",
+         "shot:turned", "wait:500", "frames:3", "shot:resting", "release:touch",
+         // Each fly control held by a finger.
+         "touch:Fly forwards:400", "frames:3", "shot:near", "touch:Fly backwards:400", "frames:3",
+         "shot:far",
+         // Two fingers hold both: the one pressed last flies, a third finger on the picture turns
+         // the view as it flies, and when the last one lifts the other flies again.
+         "finger-down:Fly forwards", "finger-down:Fly backwards", "frames:3", "shot:both",
+         "frames:5", "shot:backwards", "press:touch:187,150", "move:0,-8:4", "frames:3",
+         "shot:turning", "release:touch", "finger-up:Fly backwards", "frames:3", "shot:handed",
+         "wait:500", "frames:3", "shot:forwards", "finger-up:Fly forwards",
+         // The projection controls tapped.
+         "touch:Orthographic:0", "wait-title:Ortho Projection", "page:ortho", "touch:Perspective:0",
+         "wait-title:Perspective Projection", "page:perspective",
+         "js:small:[...document.querySelectorAll('#controls button')]"
+         ".filter((b) => b.offsetWidth < 44 || b.offsetHeight < 44).length"});
     std::array<RedBlockExtent, 10> blocks;
     ASSERT_TRUE(findRedBlocks(
         {session.shot("pressed"), session.shot("turned"), session.shot("resting"),
