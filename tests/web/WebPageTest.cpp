@@ -70,26 +70,13 @@ TEST(WebPage, StartsWithTheDesktopTitleConsoleTextAndPicture) {
 }
 
 TEST(WebPage, OnlyLowerCaseOAndPSwitchTheProjection) {
-    const BrowserSession session({"open",
-                                  "key:O",
-                                  "key:P",
-                                  "key:x",
-                                  "frames:3",
-                                  "page:others",
-                                  "shot:others",
-                                  "key:o",
-                                  "wait-title:Ortho Projection",
-                                  "frames:3",
-                                  "page:ortho",
-                                  "shot:ortho",
-                                  "key:o",
-                                  "frames:3",
-                                  "page:twice",
-                                  "key:p",
-                                  "wait-title:Perspective Projection",
-                                  "frames:3",
-                                  "page:back",
-                                  "shot:back"});
+    // Capitals and other keys change nothing.
+    const BrowserSession session(
+        {"open", "key:O", "key:P", "key:x", "frames:3", "page:others", "shot:others",
+         // o switches to the orthographic projection, and a second o leaves it so; p switches back.
+         "key:o", "wait-title:Ortho Projection", "frames:3", "page:ortho", "shot:ortho", "key:o",
+         "frames:3", "page:twice", "key:p", "wait-title:Perspective Projection", "frames:3",
+         "page:back", "shot:back"});
     EXPECT_EQ(session.page("others"), pageWith("Perspective Projection", loadingText));
     expectPicture(session, "others", Projection::Perspective);
     EXPECT_EQ(session.page("ortho"), pageWith("Ortho Projection", loadingText));
