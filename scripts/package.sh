@@ -10,8 +10,7 @@ umask 022
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
-scripts/deps.sh cmake g++ make freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev dpkg-dev fakeroot \
-    file lintian desktop-file-utils appstream man-db binutils
+scripts/lib/deps.sh --set gl-build --set packaging
 
 desktop-file-validate data/rolling-cube.desktop
 appstreamcli validate --no-net --pedantic --strict data/io.github.rolling_cube.metainfo.xml \
@@ -19,8 +18,8 @@ appstreamcli validate --no-net --pedantic --strict data/io.github.rolling_cube.m
 
 # CPack stamps the package's files with SOURCE_DATE_EPOCH, so that every build of one commit
 # gives the same bytes.
-# shellcheck source=scripts/reproducible.sh
-. scripts/reproducible.sh
+# shellcheck source=scripts/lib/reproducible.sh
+. scripts/lib/reproducible.sh
 export_source_date_epoch
 
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all

@@ -36,15 +36,15 @@ if [ -n "$changes" ]; then
     exit 1
 fi
 
-# shellcheck source=scripts/reproducible.sh
-. scripts/reproducible.sh
+# shellcheck source=scripts/lib/reproducible.sh
+. scripts/lib/reproducible.sh
 version=$(project_version)
 
 if [ "$verify" -eq 1 ]; then
-    exec scripts/release-verify.sh
+    exec scripts/lib/release-verify.sh
 fi
 
-scripts/deps.sh git gzip zip coreutils findutils
+scripts/lib/deps.sh --set release
 # The last commit's time, even if the caller's environment has another.
 unset SOURCE_DATE_EPOCH
 export_source_date_epoch
