@@ -12,7 +12,7 @@ const char* const pictures[] = {"Noise.bmp", "Grass.bmp", "Spot.bmp"};
 
 TEST(PictureTool, ReproducesTheCommittedPicturesByteForByte) {
     TempDir dir;
-    runCommand("'" + std::string(MAKE_TEXTURES_EXECUTABLE) + "' " + dir.path());
+    runCommand(shellQuoted(MAKE_TEXTURES_EXECUTABLE) + " " + dir.path());
     for (const char* name : pictures) {
         SCOPED_TRACE(name);
         const std::string made = readFile(dir.file(name));
