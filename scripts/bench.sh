@@ -9,6 +9,9 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
+# shellcheck source=scripts/lib/folder.sh
+. scripts/lib/folder.sh
+refuse_unbuildable_folder "$root"
 
 scripts/lib/deps.sh --set gl-build --set tests valgrind
 
@@ -109,7 +112,7 @@ hidden_cpu_percent
 soak_xml=$(mktemp --suffix=.xml)
 soak_log="$root/build-bench/soak.log"
 if SOAK_SECONDS="${SOAK_SECONDS:-60}" ASAN_OPTIONS="abort_on_error=0" \
-    LSAN_OPTIONS="suppressions='$root/tests/lsan.supp'" UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
+    LSAN_OPTIONS="suppressions=\"$root/tests/lsan.supp\"" UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
     build-bench-asan/tests/desktop/soak_test --gtest_output="xml:$soak_xml" >"$soak_log" 2>&1; then
     figure soak passed
 else
@@ -124,9 +127,10 @@ rm -f "$soak_xml"
 # Memcheck on the Release program for a few seconds of frames and some input, then a clean exit
 # through the window's close message, so that the leak check runs.
 memcheck_log="$root/build-bench/memcheck.log"
+# Valgrind reads a '%' in the log file's name as the start of a process id or variable.
 LIBGL_ALWAYS_SOFTWARE=1 valgrind --tool=memcheck --leak-check=full --show-leak-kinds=definite,possible \
     --errors-for-leak-kinds=definite --keep-debuginfo=yes --num-callers=40 \
-    --suppressions="$root/bench/valgrind.supp" --log-file="$memcheck_log" "$program" >/dev/null &
+    --suppressions="$root/bench/valgrind.supp" --log-file="${memcheck_log//%/%%}" "$program" >/dev/null &
 memcheck_pid=$!
 window=$(timeout 600 xdotool search --sync --onlyvisible --name "$title" | head -n1)
 sleep "${MEMCHECK_SECONDS:-5}"

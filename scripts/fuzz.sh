@@ -8,6 +8,9 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
+# shellcheck source=scripts/lib/folder.sh
+. scripts/lib/folder.sh
+refuse_unbuildable_folder "$root"
 seconds=${1:-60}
 
 scripts/lib/deps.sh --set gl-build --set fuzz

@@ -9,6 +9,9 @@ set -euo pipefail
 umask 022
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
+# shellcheck source=scripts/lib/folder.sh
+. scripts/lib/folder.sh
+refuse_unbuildable_folder "$root"
 
 scripts/lib/deps.sh --set gl-build --set packaging
 

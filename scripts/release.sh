@@ -1,8 +1,13 @@
 #!/usr/bin/env bash
 # Makes every download of the committed tree in dist/: the source archive, the Debian package,
 # the web site, the Windows build and SHA256SUMS over them, each the same bytes wherever,
-# whenever and by whomever it is built. Refuses a work tree with uncommitted changes, since the
-# downloads would not be those of any commit.
+# whenever and by whomever it is built. Every download is built from the commit itself: the
+# source archive is packed from it, and the others are built from that archive, unpacked under
+# build-release/, never from the work tree. dist/ is replaced only once every download and
+# SHA256SUMS are made, so a failed release leaves the last one as it was (or none).
+# Refuses a work tree with uncommitted changes, also those that git status hides (files marked
+# skip-worktree or assume-unchanged), since whoever made them would take them for released; and
+# refuses to run anywhere but at the top of a clone, since git would answer for the clone around.
 # --verify makes it all twice, in two fresh clones under different settings, and compares the
 # two with diffoscope, failing with its report if any byte differs.
 # Usage: scripts/release.sh [--verify]
@@ -14,6 +19,9 @@ export TZ=UTC LC_ALL=C.UTF-8
 unset LANGUAGE
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
+# shellcheck source=scripts/lib/folder.sh
+. scripts/lib/folder.sh
+refuse_unbuildable_folder "$root"
 
 verify=0
 case "${1:-}" in
@@ -25,14 +33,40 @@ case "${1:-}" in
         ;;
 esac
 
-if ! git rev-parse --git-dir >/dev/null 2>&1; then
+if ! top=$(git rev-parse --show-toplevel 2>/dev/null); then
     echo "release.sh: $root is not a git clone; a release is made from a commit" >&2
+    exit 1
+fi
+if [ "$top" != "$(pwd -P)" ]; then
+    echo "release.sh: $root is not the top of a git clone but lies inside the clone at $top," \
+        "whose commit is not this folder's; run it from the top of a clone of its own" >&2
     exit 1
 fi
 changes=$(git status --porcelain)
 if [ -n "$changes" ]; then
     echo "release.sh: the work tree has uncommitted changes; commit or stash them first:" >&2
     echo "$changes" >&2
+    exit 1
+fi
+
+# Prints the files marked skip-worktree or assume-unchanged whose content differs from the index:
+# git status does not look at them.
+hidden_edits() {
+    local entry tag path
+    while IFS= read -r -d '' entry; do
+        tag=${entry%% *}
+        path=${entry#* }
+        [[ $tag == S || $tag == [a-z] ]] || continue
+        if [ ! -f "$path" ] || [ -L "$path" ]; then continue; fi
+        [ "$(git hash-object -- "$path")" = "$(git rev-parse ":$path")" ] || printf '%s\n' "$path"
+    done < <(git ls-files -v -z)
+}
+hidden=$(hidden_edits)
+if [ -n "$hidden" ]; then
+    echo "release.sh: the work tree has uncommitted changes that git status does not show, in" \
+        "files marked skip-worktree or assume-unchanged; commit them, or restore them and clear" \
+        "the marks (git update-index --no-skip-worktree --no-assume-unchanged):" >&2
+    echo "$hidden" >&2
     exit 1
 fi
 
@@ -49,27 +83,30 @@ scripts/lib/deps.sh --set release
 unset SOURCE_DATE_EPOCH
 export_source_date_epoch
 
-rm -rf dist
-mkdir dist
-stage=$(mktemp -d)
-trap 'rm -rf "$stage"' EXIT
+# Everything is made under build-release/ and moved to dist/ when whole.
+scratch=$root/build-release
+made=$scratch/dist
+rm -rf "$scratch"
+mkdir -p "$made"
+trap 'rm -rf "$scratch"' EXIT
 
 echo "Packing the source of $(git rev-parse --short HEAD)"
 source_archive=rolling-cube-$version.tar.gz
 git -c tar.umask=022 archive --format=tar --prefix="rolling-cube-$version/" HEAD |
-    gzip -9n >"dist/$source_archive"
+    gzip -9n >"$made/$source_archive"
+# The tree every other download is built from: the source archive, as a user unpacks it. Its
+# files carry the commit's time, as export_source_date_epoch expects without a .git.
+tar -xzf "$made/$source_archive" -C "$scratch"
+tree=$scratch/rolling-cube-$version
 
 echo "Building the Debian package"
-deb=$(scripts/package.sh | tail -n 1)
-cp "$deb" "dist/rolling-cube_${version}_amd64.deb"
+deb=$("$tree/scripts/package.sh" | tail -n 1)
+cp "$deb" "$made/rolling-cube_${version}_amd64.deb"
 
 echo "Building the web site"
-# A fresh site, so that nothing an earlier build left there is packed (or cached by the page's
-# service worker, which keeps every file in the folder); the build tree beside it is reused.
-rm -rf build-web
-scripts/web.sh --build-only >/dev/null
-site=$stage/rolling-cube-$version-web
-cp -R build-web "$site"
+"$tree/scripts/web.sh" --build-only >/dev/null
+site=$scratch/rolling-cube-$version-web
+cp -R "$tree/build-web" "$site"
 cat >"$site/README.txt" <<EOF
 Rolling Cube $version for web browsers
 
@@ -84,12 +121,16 @@ load its files.
 After one visit the page also starts without a network and can be installed as an app, but
 browsers allow that only for a site served over HTTPS, or from localhost (127.0.0.1).
 EOF
-zip_folder "$site" "$root/dist/rolling-cube-$version-web.zip"
+zip_folder "$site" "$made/rolling-cube-$version-web.zip"
 
 echo "Building the Windows version"
-windows_zip=$(scripts/windows.sh | tail -n 1)
-cp "$windows_zip" "dist/rolling-cube-$version-windows-x86_64.zip"
+windows_zip=$("$tree/scripts/windows.sh" | tail -n 1)
+cp "$windows_zip" "$made/rolling-cube-$version-windows-x86_64.zip"
 
-(cd dist && sha256sum -- rolling-cube* >SHA256SUMS)
+(cd "$made" && sha256sum -- rolling-cube* >SHA256SUMS)
+# Only now, with every file made, is the last release replaced. Should this step itself be cut
+# short, there is no dist/ rather than half of one.
+rm -rf dist
+mv "$made" dist
 echo "Made in $root/dist:"
 (cd dist && ls -l)

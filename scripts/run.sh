@@ -4,6 +4,9 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
+# shellcheck source=scripts/lib/folder.sh
+. scripts/lib/folder.sh
+refuse_unbuildable_folder "$root"
 
 # Checked before anything is built, so that a mistyped delay costs nothing.
 delay=${SCREENSHOT_DELAY:-3}

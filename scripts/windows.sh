@@ -9,6 +9,9 @@ set -euo pipefail
 umask 022
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
+# shellcheck source=scripts/lib/folder.sh
+. scripts/lib/folder.sh
+refuse_unbuildable_folder "$root"
 
 # The cross compilers and zip; Wine, to run the result.
 scripts/lib/deps.sh --set windows
@@ -21,9 +24,10 @@ out=$(cd "$out" && pwd)
 export_source_date_epoch
 version=$(project_version)
 toolchain=$root/cmake/mingw-w64-x86_64.cmake
-# Neither the source nor the build folder's path may end up in the executable. CMake hands the
-# flags to the shell as they are, so the quotes keep a path with spaces in one piece.
-flags="-ffile-prefix-map=\"$root\"=. -ffile-prefix-map=\"$out\"=."
+# Neither the source nor the build folder's path may end up in the executable, and a path whose
+# characters a shell reads must still reach the compiler whole (see the file).
+path_options=(-DCMAKE_PROJECT_INCLUDE="$root/cmake/WindowsPaths.cmake"
+    -DPREFIX_MAP_SOURCE="$root" -DPREFIX_MAP_BUILD="$out")
 
 # freeglut, from Debian's source package, fetched and checked by apt-get source as usual but
 # with a configuration of our own under build-windows/apt: source entries made from the
@@ -32,11 +36,17 @@ flags="-ffile-prefix-map=\"$root\"=. -ffile-prefix-map=\"$out\"=."
 # The distribution's current version, or FREEGLUT_VERSION (e.g. 3.4.0-1) if set.
 freeglut_package=freeglut${FREEGLUT_VERSION:+=$FREEGLUT_VERSION}
 freeglut=$out/freeglut
+# Its source and build lie in a scratch folder outside the checkout, and only what it installs
+# under build-windows/: windres, which compiles freeglut's resource script, hands its include
+# folders to a shell unquoted, so an apostrophe or '&' in the checkout's path would break it.
+work=""
+trap '[ -z "$work" ] || rm -rf "$work"' EXIT
 fetch_freeglut() {
     local apt=$out/apt
-    rm -rf "$apt" "$out/freeglut-source"
+    work=$(mktemp -d -t rolling-cube-freeglut.XXXXXX)
+    rm -rf "$apt"
     mkdir -p "$apt/sources.list.d" "$apt/lists/partial" "$apt/cache/archives/partial" \
-        "$out/freeglut-source"
+        "$work/freeglut-source"
     local list
     for list in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
         [ -f "$list" ] || continue
@@ -54,38 +64,40 @@ fetch_freeglut() {
         -o "Dir::Etc::SourceParts=$apt/sources.list.d" -o "Dir::State::Lists=$apt/lists"
         -o "Dir::Cache=$apt/cache" -o "APT::Sandbox::User=$(id -un)" -o Debug::NoLocking=1)
     apt-get "${options[@]}" update -qq
-    (cd "$out/freeglut-source" &&
+    (cd "$work/freeglut-source" &&
         apt-get "${options[@]}" source -qq "$freeglut_package" >/dev/null)
 }
 build_freeglut() {
     local source
-    source=$(find "$out/freeglut-source" -mindepth 1 -maxdepth 1 -type d -name 'freeglut-*')
-    rm -rf "$out/freeglut-build" "$freeglut"
+    source=$(find "$work/freeglut-source" -mindepth 1 -maxdepth 1 -type d -name 'freeglut-*')
+    rm -rf "$freeglut"
     patch -s -p1 -d "$source" <windows/freeglut-display.patch
-    cmake -S "$source" -B "$out/freeglut-build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-        -DCMAKE_BUILD_TYPE=Release -DCMAKE_C_FLAGS="$flags" -DCMAKE_INSTALL_PREFIX="$freeglut" \
+    cmake -S "$source" -B "$work/freeglut-build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+        -DCMAKE_PROJECT_INCLUDE="$root/cmake/WindowsPaths.cmake" -DPREFIX_MAP_SOURCE="$root" \
+        -DPREFIX_MAP_BUILD="$work" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$freeglut" \
         -DFREEGLUT_BUILD_STATIC_LIBS=ON -DFREEGLUT_BUILD_SHARED_LIBS=OFF \
         -DFREEGLUT_BUILD_DEMOS=OFF >/dev/null
-    if ! cmake --build "$out/freeglut-build" -j"$(nproc)" >"$out/freeglut-build/build.log" 2>&1; then
-        tail -n 40 "$out/freeglut-build/build.log" >&2
+    if ! cmake --build "$work/freeglut-build" -j"$(nproc)" >"$work/freeglut-build/build.log" 2>&1
+    then
+        tail -n 40 "$work/freeglut-build/build.log" >&2
         exit 1
     fi
-    cmake --install "$out/freeglut-build" >/dev/null
+    cmake --install "$work/freeglut-build" >/dev/null
     cp "$source/COPYING" "$freeglut/COPYING"
 }
 # Built again only when what it is built from changes.
-freeglut_recipe=$(echo "$freeglut_package" | cat - windows/freeglut-display.patch "$toolchain" |
-    sha256sum)
+freeglut_recipe=$(echo "$freeglut_package" |
+    cat - windows/freeglut-display.patch "$toolchain" cmake/WindowsPaths.cmake | sha256sum)
 if [ "$(cat "$freeglut/recipe" 2>/dev/null)" != "$freeglut_recipe" ]; then
     fetch_freeglut
-    echo "Building $(basename "$out"/freeglut-source/*.dsc .dsc) from Debian's source package" >&2
+    echo "Building $(basename "$work"/freeglut-source/*.dsc .dsc) from Debian's source package" >&2
     build_freeglut
     echo "$freeglut_recipe" >"$freeglut/recipe"
 fi
 
 # The program, linked statically; the linker's time stamp in the executable is left out.
 cmake -S . -B "$out/program" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_FIND_ROOT_PATH="$freeglut" -DCMAKE_CXX_FLAGS="$flags" \
+    -DCMAKE_FIND_ROOT_PATH="$freeglut" "${path_options[@]}" \
     -DCMAKE_EXE_LINKER_FLAGS="-Wl,--no-insert-timestamp" >/dev/null
 cmake --build "$out/program" -j"$(nproc)" >/dev/null
 

@@ -12,6 +12,8 @@ file(MAKE_DIRECTORY "${SITE}")
 set(preloads "")
 foreach(texture IN LISTS TEXTURES)
   get_filename_component(name "${texture}" NAME)
+  # The packager reads a lone '@' as the split between a file and its place; '@@' is an '@'.
+  string(REPLACE "@" "@@" texture "${texture}")
   list(APPEND preloads "${texture}@/Textures/${name}")
 endforeach()
 

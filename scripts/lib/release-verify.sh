@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # What release.sh --verify does: makes the release of HEAD twice, each in a fresh clone in a
-# folder whose path has a space, the second in another folder and minutes later, then compares
-# the two dist/ folders with diffoscope. Fails, showing diffoscope's report, if any byte differs.
-# The second is also started under another umask, time zone and locale, but release.sh sets its
-# own before any tool runs (that pinning is what keeps them out of the downloads), so what the
-# comparison varies is the folder and the time. (A clock set ahead with libfaketime does not work here: files
-# written by the kernel keep the true time, so make sees a skewed clock, and dpkg-source, which
-# unpacks freeglut for the Windows build, fails to set times.)
+# folder whose path holds a space, ( ) & ' $ and a backtick, the second in another such folder
+# and minutes later, then compares the two dist/ folders with diffoscope. Fails, showing
+# diffoscope's report, if any byte differs. The second is also started under another umask, time
+# zone and locale, but release.sh sets its own before any tool runs (that pinning is what keeps
+# them out of the downloads), so what the comparison varies is the folder and the time. (A clock
+# set ahead with libfaketime does not work here: files written by the kernel keep the true time,
+# so make sees a skewed clock, and dpkg-source, which unpacks freeglut for the Windows build,
+# fails to set times.)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 cd "$root"
@@ -39,14 +40,17 @@ build() {
 }
 
 start=$SECONDS
-build "first clone" 022 TZ=UTC LC_ALL=C.UTF-8
-build "second clone" 002 TZ=Pacific/Chatham LOCPATH="$work/locales" LC_ALL=de_DE.UTF-8
+# Names that a shell would read as commands, quotes and variables if any step let it see them.
+first="first clone (old) & it's \$x \`y\`"
+second="second clone (new) & it's \$z \`w\`"
+build "$first" 022 TZ=UTC LC_ALL=C.UTF-8
+build "$second" 002 TZ=Pacific/Chatham LOCPATH="$work/locales" LC_ALL=de_DE.UTF-8
 
 # Only the files' bytes count: the folders themselves were made at different times.
-if ! diffoscope --exclude-directory-metadata=yes "$work/first clone/dist" \
-    "$work/second clone/dist"; then
+if ! diffoscope --exclude-directory-metadata=yes "$work/$first/dist" \
+    "$work/$second/dist"; then
     echo "release.sh: the two releases differ (diffoscope's report above)" >&2
     exit 1
 fi
 echo "The two releases are the same, byte for byte ($((SECONDS - start)) s):"
-cat "$work/first clone/dist/SHA256SUMS"
+cat "$work/$first/dist/SHA256SUMS"

@@ -24,8 +24,8 @@ std::string startupLines(const std::string& workingDirectory, const std::string&
 
 TEST(Install, InstalledProgramFindsItsPicturesFromAnyFolderButPrefersTheWorkingDirectory) {
     const TempDir prefix;
-    runCommand("cmake --install '" ROLLING_CUBE_BINARY_DIR "' --prefix '" + prefix.path() +
-               "' >/dev/null");
+    runCommand("cmake --install " + shellQuoted(ROLLING_CUBE_BINARY_DIR) + " --prefix " +
+               shellQuoted(prefix.path()) + " >/dev/null");
     const std::string executable = prefix.file("bin/rolling-cube");
     const TempDir empty;
     EXPECT_EQ(startupLines(empty.path(), executable), allLoaded);
@@ -55,10 +55,11 @@ TEST(Install, InstalledProgramFindsItsPicturesFromAnyFolderButPrefersTheWorkingD
 TEST(Install, InstalledProgramFindsItsPicturesWithoutProcAndThroughAHardLink) {
     const TempDir scratch;
     const std::string build = scratch.file("build"), prefix = scratch.file("prefix");
-    runCommand(
-        "cmake -S '" ROLLING_CUBE_SOURCE_DIR "' -B '" + build + "' -DROLLING_CUBE_TESTS=OFF" +
-        " -DCMAKE_INSTALL_PREFIX='" + prefix + "' >/dev/null && cmake --build '" + build +
-        "' -j2 --target rolling-cube >/dev/null && cmake --install '" + build + "' >/dev/null");
+    runCommand("cmake -S " + shellQuoted(ROLLING_CUBE_SOURCE_DIR) + " -B '" + build +
+               "' -DROLLING_CUBE_TESTS=OFF -DCMAKE_INSTALL_PREFIX='" + prefix +
+               "' >/dev/null && cmake --build '" + build +
+               "' -j2 --target rolling-cube >/dev/null && cmake --install '" + build +
+               "' >/dev/null");
     const std::string executable = prefix + "/bin/rolling-cube";
     const TempDir empty;
 

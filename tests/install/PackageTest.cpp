@@ -12,9 +12,8 @@ namespace {
 // an unrelated folder with all three of its pictures.
 TEST(Package, UnpackedPackageStartsWithItsPictures) {
     const TempDir unpacked;
-    runCommand("dpkg-deb -x \"$(ls '" ROLLING_CUBE_SOURCE_DIR
-               "'/build-package/rolling-cube_*.deb)\" '" +
-               unpacked.path() + "'");
+    runCommand("dpkg-deb -x \"$(ls " + shellQuoted(ROLLING_CUBE_SOURCE_DIR) +
+               "/build-package/rolling-cube_*.deb)\" " + shellQuoted(unpacked.path()));
     const TempDir empty;
     ProgramLaunch launch;
     launch.executable = unpacked.file("usr/bin/rolling-cube");

@@ -32,7 +32,9 @@ std::vector<std::string> sorted(std::vector<std::string> names) {
 }
 
 // release.sh refuses a work tree with uncommitted changes, so then there is no dist/ to check.
-bool uncommitted() { return !runCommand("git -C '" + root + "' status --porcelain").empty(); }
+bool uncommitted() {
+    return !runCommand("git -C " + shellQuoted(root) + " status --porcelain").empty();
+}
 const char* const noRelease = "the work tree has uncommitted changes, so release.sh made none";
 
 TEST(Release, SumsListEveryDownloadAndCheck) {
@@ -51,7 +53,7 @@ TEST(Release, SumsListEveryDownloadAndCheck) {
     for (const std::string& line : lines(readFile(dist + "/SHA256SUMS")))
         summed.push_back(line.substr(line.find("  ") + 2));
     EXPECT_EQ(sorted(summed), sorted(downloads));
-    EXPECT_NO_THROW(runCommand("cd '" + dist + "' && sha256sum --quiet -c SHA256SUMS"));
+    EXPECT_NO_THROW(runCommand("cd " + shellQuoted(dist) + " && sha256sum --quiet -c SHA256SUMS"));
 }
 
 TEST(Release, SourceArchiveIsTheCommittedTreeAndBuildsWithoutTests) {
@@ -59,30 +61,31 @@ TEST(Release, SourceArchiveIsTheCommittedTreeAndBuildsWithoutTests) {
     const std::string archive = dist + "/rolling-cube-" + version + ".tar.gz";
     const std::string top = "rolling-cube-" + version + "/";
     std::vector<std::string> files;
-    for (const std::string& entry : lines(runCommand("tar -tzf '" + archive + "'"))) {
+    for (const std::string& entry : lines(runCommand("tar -tzf " + shellQuoted(archive)))) {
         ASSERT_EQ(entry.rfind(top, 0), 0u) << entry << " is outside " << top;
         if (entry.back() != '/') files.push_back(entry.substr(top.size()));
     }
     // Exactly the commit's files: no .git, no build folders, no dist/.
-    EXPECT_EQ(sorted(files),
-              sorted(lines(runCommand("git -C '" + root + "' ls-tree -r --name-only HEAD"))));
+    EXPECT_EQ(
+        sorted(files),
+        sorted(lines(runCommand("git -C " + shellQuoted(root) + " ls-tree -r --name-only HEAD"))));
 
     const TempDir scratch;
-    const std::string folder = scratch.file("unpacked source");
+    const std::string folder = scratch.file(awkwardFolderName);
     std::filesystem::create_directory(folder);
-    runCommand("tar -xzf '" + archive + "' -C '" + folder + "'");
-    runCommand("cmake -S '" + folder + "/" + top + "' -B '" + folder +
-               "/build' -DCMAKE_BUILD_TYPE=Release -DROLLING_CUBE_TESTS=OFF >/dev/null && "
-               "cmake --build '" +
-               folder + "/build' -j2 >/dev/null");
+    runCommand("tar -xzf " + shellQuoted(archive) + " -C " + shellQuoted(folder));
+    runCommand("cmake -S " + shellQuoted(folder + "/" + top) + " -B " +
+               shellQuoted(folder + "/build") +
+               " -DCMAKE_BUILD_TYPE=Release -DROLLING_CUBE_TESTS=OFF >/dev/null && cmake --build " +
+               shellQuoted(folder + "/build") + " -j2 >/dev/null");
     EXPECT_TRUE(std::filesystem::exists(folder + "/build/rolling-cube"));
 }
 
 TEST(Release, WebZipServedShowsThePage) {
     if (uncommitted()) GTEST_SKIP() << noRelease;
     const TempDir scratch;
-    runCommand("unzip -q '" + dist + "/rolling-cube-" + version + "-web.zip' -d '" +
-               scratch.path() + "'");
+    runCommand("unzip -q " + shellQuoted(dist + "/rolling-cube-" + version + "-web.zip") + " -d " +
+               shellQuoted(scratch.path()));
     std::vector<std::string> top;
     for (const auto& entry : std::filesystem::directory_iterator(scratch.path()))
         top.push_back(entry.path().filename().string());
@@ -97,20 +100,38 @@ TEST(Release, WebZipServedShowsThePage) {
         << session.page("start");
 }
 
-// Uncommitted work would end up in the packages but not in the source archive.
+// Uncommitted work, also where git status does not look (skip-worktree, assume-unchanged), is
+// refused, and so is a folder inside another clone, whose commit git would take: a release made
+// anyway would not be that of the commit it names, or would be taken for holding the work.
 TEST(Release, RefusesAWorkTreeWithUncommittedChanges) {
-    const TempDir scratch;
-    const std::string clone = scratch.file("clone");
-    runCommand("git clone -q --no-checkout '" + root + "' '" + clone + "' && git -C '" + clone +
-               "' checkout -q --detach \"$(git -C '" + root + "' rev-parse HEAD)\"");
-    writeFile(clone + "/notes.txt", "not committed\n");
-    const int status = std::system(
-        ("'" + clone + "/scripts/release.sh' >'" + scratch.file("out") + "' 2>&1").c_str());
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) != 0);
-    EXPECT_NE(readFile(scratch.file("out")).find("uncommitted changes"), std::string::npos)
-        << readFile(scratch.file("out"));
-    EXPECT_NE(readFile(scratch.file("out")).find("notes.txt"), std::string::npos);
-    EXPECT_FALSE(std::filesystem::exists(clone + "/dist"));
+    // An edited file and the mark on its index entry; no file: the commit unpacked in dist/.
+    for (const auto& [file, mark] : std::vector<std::pair<std::string, std::string>>{
+             {"notes.txt", ""},
+             {"data/rolling-cube.desktop", "--skip-worktree"},
+             {"LICENSE", "--assume-unchanged"},
+             {"", ""}}) {
+        const TempDir scratch;
+        const std::string clone = scratch.file(awkwardFolderName),
+                          git = "git -C " + shellQuoted(clone);
+        const std::string folder = clone + (file.empty() ? "/dist/unpacked" : "");
+        runCommand("git clone -q --no-checkout " + shellQuoted(root) + " " + shellQuoted(clone) +
+                   " && " + git + " checkout -q --detach \"$(git -C " + shellQuoted(root) +
+                   " rev-parse HEAD)\" && mkdir -p " + shellQuoted(folder));
+        if (file.empty()) runCommand(git + " archive HEAD | tar -x -C " + shellQuoted(folder));
+        if (!mark.empty()) runCommand(git + " update-index " + mark + " " + file);
+        if (!file.empty()) writeFile(clone + "/" + file, "not committed\n");
+        const int status = std::system((shellQuoted(folder + "/scripts/release.sh") + " >" +
+                                        shellQuoted(scratch.file("out")) + " 2>&1")
+                                           .c_str());
+        const std::string out = readFile(scratch.file("out"));
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) != 0) << out;
+        EXPECT_NE(out.find(file.empty() ? folder + " is not the top of a git clone"
+                                        : "uncommitted changes"),
+                  std::string::npos)
+            << out;
+        EXPECT_NE(out.find(file), std::string::npos) << out;
+        EXPECT_FALSE(std::filesystem::exists(folder + "/dist")) << out;
+    }
 }
 
 }  // namespace

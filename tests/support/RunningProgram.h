@@ -119,3 +119,6 @@ bool showsBackground(const RunningProgram::Screenshot& shot);
 
 // Runs a shell command and returns what it printed; throws if it fails.
 std::string runCommand(const std::string& command);
+
+// text in single quotes, as one word for the shell whatever it holds.
+std::string shellQuoted(const std::string& text);

@@ -16,3 +16,9 @@ std::string runCommand(const std::string& command) {
     if (status != 0) throw std::runtime_error("command failed: " + command);
     return result;
 }
+
+std::string shellQuoted(const std::string& text) {
+    std::string result = "'";
+    for (const char c : text) result += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return result + "'";
+}

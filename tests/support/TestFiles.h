@@ -17,6 +17,9 @@ class TempDir {
     std::string path_;
 };
 
+// A folder name holding what a shell reads as syntax, to show that no path reaches one unquoted.
+inline const char* const awkwardFolderName = "Projects (old) & it's $x `y`";
+
 // Makes directory the working directory until the object goes.
 class WorkingDirectory {
   public:

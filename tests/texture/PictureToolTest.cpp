@@ -11,7 +11,7 @@ namespace {
 
 TEST(PictureTool, ReproducesTheCommittedPicturesByteForByte) {
     TempDir dir;
-    runCommand("'" + std::string(MAKE_TEXTURES_EXECUTABLE) + "' " + dir.path());
+    runCommand(shellQuoted(MAKE_TEXTURES_EXECUTABLE) + " " + dir.path());
     for (const StartupPicture& picture : startupPictures) {
         const char* name = picture.file;
         SCOPED_TRACE(name);

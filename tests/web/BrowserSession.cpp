@@ -6,16 +6,6 @@
 #include <filesystem>
 #include <stdexcept>
 
-namespace {
-
-std::string quoted(const std::string& text) {
-    std::string result = "'";
-    for (const char c : text) result += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return result + "'";
-}
-
-}  // namespace
-
 BrowserSession::BrowserSession(const std::vector<std::string>& steps)
     : BrowserSession(ROLLING_CUBE_WEB_SITE, steps) {}
 
@@ -24,10 +14,10 @@ BrowserSession::BrowserSession(const std::string& site, const std::vector<std::s
         ADD_FAILURE() << "no browser build in " << site << "; scripts/web.sh --build-only makes it";
         throw std::runtime_error("no browser build");
     }
-    std::string command =
-        "node " + quoted(ROLLING_CUBE_WEB_DRIVER) + " " + quoted(site) + " " + quoted(out_.path());
-    for (const std::string& step : steps) command += " " + quoted(step);
-    command += " >" + quoted(out_.file("driver.log")) + " 2>&1";
+    std::string command = "node " + shellQuoted(ROLLING_CUBE_WEB_DRIVER) + " " + shellQuoted(site) +
+                          " " + shellQuoted(out_.path());
+    for (const std::string& step : steps) command += " " + shellQuoted(step);
+    command += " >" + shellQuoted(out_.file("driver.log")) + " 2>&1";
     if (std::system(command.c_str()) != 0) {
         ADD_FAILURE() << "the browser driver failed:\n" << readFile(out_.file("driver.log"));
         throw std::runtime_error("browser driver failed");
@@ -35,7 +25,7 @@ BrowserSession::BrowserSession(const std::string& site, const std::vector<std::s
 }
 
 RunningProgram::Screenshot BrowserSession::shot(const std::string& name) const {
-    return screenshotFromPpm(runCommand("convert " + quoted(out_.file(name + ".png")) +
+    return screenshotFromPpm(runCommand("convert " + shellQuoted(out_.file(name + ".png")) +
                                         " -scale 640x480! -depth 8 ppm:-"));
 }
 
