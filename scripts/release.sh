@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Makes every download of the committed tree in dist/: the source archive, the Debian package,
-# the web site, the Windows build and SHA256SUMS over them, each the same bytes wherever,
+# Makes every download of the committed tree in dist/: the source archive, the Debian packages
+# for amd64, arm64 and armhf, the web site, the Windows build and SHA256SUMS over them, each the same bytes wherever,
 # whenever and by whomever it is built. Refuses a work tree with uncommitted changes, since the
 # downloads would not be those of any commit.
 # --verify makes it all twice, in two fresh clones under different settings, and compares the
@@ -62,6 +62,20 @@ git -c tar.umask=022 archive --format=tar --prefix="rolling-cube-$version/" HEAD
 echo "Building the Debian package"
 deb=$(scripts/package.sh | tail -n 1)
 cp "$deb" "dist/rolling-cube_${version}_amd64.deb"
+# A release is whole or not made: every ARM package that cannot be made here is named.
+unmade=()
+for arch in arm64 armhf; do
+    echo "Building the $arch Debian package"
+    if deb=$(scripts/package.sh --arch "$arch" | tail -n 1); then
+        cp "$deb" "dist/rolling-cube_${version}_$arch.deb"
+    else
+        unmade+=("rolling-cube_${version}_$arch.deb")
+    fi
+done
+if [ ${#unmade[@]} -gt 0 ]; then
+    echo "release.sh: could not make ${unmade[*]} (above); no release is made without them" >&2
+    exit 1
+fi
 
 echo "Building the web site"
 # A fresh site, so that nothing an earlier build left there is packed (or cached by the page's
