@@ -55,7 +55,11 @@ if [ -n "$triple" ]; then
     admindir=$sysroot-dpkg
     # dpkg-shlibdeps looks for the libraries in the sysroot, and for the packages they come from
     # in the database of its packages (DPKG_ADMINDIR, below).
+    # CMake takes the sysroot's library folders for the compiler's own only when it can read
+    # them from the compiler's output, which it cannot when their path has a space; it would
+    # then link them in as an RPATH, which the installed program has no use for anyway.
     cross=(-DCMAKE_TOOLCHAIN_FILE="$root/cmake/debian-$arch.cmake" -DCMAKE_SYSROOT="$sysroot"
+        -DCMAKE_SKIP_RPATH=ON
         -DCPACK_DEBIAN_PACKAGE_ARCHITECTURE="$arch"
         -DCPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS="$sysroot/lib/$triple;$sysroot/usr/lib/$triple")
 fi

@@ -65,5 +65,6 @@ for deb in "$root"/var/cache/apt/archives/*.deb; do
         fi
     done
 done
+echo "Extracted $(du -ch "$root"/var/cache/apt/archives/*.deb | tail -n 1 | cut -f 1) of packages" >&2
 rm -f "$root"/var/cache/apt/archives/*.deb
 echo "$recipe" >"$build/sysroot.recipe"
