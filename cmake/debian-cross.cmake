@@ -1,10 +1,10 @@
 # What the toolchain files for Debian's ARM architectures share: Debian's cross compilers for
 # CMAKE_LIBRARY_ARCHITECTURE, and the target's headers and libraries taken from CMAKE_SYSROOT
-# alone, never from the build machine (scripts/sysroot.sh makes one; scripts/package.sh --arch
-# names it on the command line).
+# alone, never from the build machine (scripts/lib/sysroot.sh makes one; scripts/package.sh
+# --arch names it on the command line).
 if(NOT CMAKE_SYSROOT)
   message(FATAL_ERROR "Cross-building for ${CMAKE_LIBRARY_ARCHITECTURE} needs -DCMAKE_SYSROOT=DIR, "
-                      "a sysroot of the target's libraries such as scripts/sysroot.sh makes")
+                      "a sysroot of the target's libraries such as scripts/lib/sysroot.sh makes")
 endif()
 set(CMAKE_SYSTEM_NAME Linux)
 set(CMAKE_C_COMPILER ${CMAKE_LIBRARY_ARCHITECTURE}-gcc)

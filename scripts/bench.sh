@@ -10,8 +10,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
-scripts/deps.sh cmake g++ make freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libgl1-mesa-dri \
-    libx11-dev libgtest-dev libgmock-dev xvfb xauth xdotool imagemagick valgrind
+scripts/lib/deps.sh --set gl-build --set tests valgrind
 
 # Release code with debug information: -g changes no instruction, and lets Valgrind name our lines.
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS=-g \
@@ -21,8 +20,9 @@ cmake --build build-bench -j"$(nproc)" >/dev/null
 cmake -S . -B build-bench-asan -DCMAKE_BUILD_TYPE=Debug -DROLLING_CUBE_SANITIZE=ON >/dev/null
 cmake --build build-bench-asan -j"$(nproc)" --target soak_test >/dev/null
 
-# shellcheck source=scripts/xvfb.sh
-. scripts/xvfb.sh
+# shellcheck source=scripts/lib/xvfb.sh
+. scripts/lib/xvfb.sh
+trap stop_virtual_display EXIT
 start_virtual_display
 
 program="$root/build-bench/rolling-cube"
@@ -163,7 +163,7 @@ fi
 # first drawn frame in headless Chromium, each load in a fresh browser, taken in turns with an
 # empty page that draws one triangle with WebGL.
 scripts/web.sh --build-only >/dev/null
-scripts/web-test-tools.sh
+scripts/lib/web-test-tools.sh
 figure web_bytes "$(find build-web -type f -printf '%s\n' | awk '{ total += $1 } END { print total }')"
 web_out=$(mktemp -d)
 median_ms() {

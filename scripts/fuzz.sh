@@ -10,8 +10,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 seconds=${1:-60}
 
-scripts/deps.sh cmake make clang libclang-rt-14-dev freeglut3-dev libglu1-mesa-dev \
-    libgl1-mesa-dev
+scripts/lib/deps.sh --set gl-build --set fuzz
 
 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
     -DROLLING_CUBE_FUZZ=ON -DROLLING_CUBE_TESTS=OFF >/dev/null

@@ -3,8 +3,8 @@
 # build-package/, packed by CPack, checked by lintian, desktop-file-validate and appstreamcli.
 # Prints the path of the .deb; fails if any check has anything to say.
 # --arch arm64 or --arch armhf cross-builds the package for that Debian architecture instead, in
-# build-package-ARCH/, against a sysroot of the target's libraries that scripts/sysroot.sh makes
-# there; it exits with 3 when this machine's apt sources cannot give those libraries.
+# build-package-ARCH/, against a sysroot of the target's libraries that scripts/lib/sysroot.sh
+# makes there; it exits with 3 when this machine's apt sources cannot give those libraries.
 # Usage: scripts/package.sh [--arch ARCH]
 set -euo pipefail
 # Folders the install makes take the umask; a desktop user's 002 would leave them group-writable
@@ -31,8 +31,7 @@ case "$arch" in
         ;;
 esac
 
-scripts/deps.sh cmake g++ make freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev dpkg-dev fakeroot \
-    file lintian desktop-file-utils appstream man-db binutils
+scripts/lib/deps.sh --set gl-build --set packaging
 
 desktop-file-validate data/rolling-cube.desktop
 appstreamcli validate --no-net --pedantic --strict data/io.github.rolling_cube.metainfo.xml \
@@ -40,8 +39,8 @@ appstreamcli validate --no-net --pedantic --strict data/io.github.rolling_cube.m
 
 # CPack stamps the package's files with SOURCE_DATE_EPOCH, so that every build of one commit
 # gives the same bytes.
-# shellcheck source=scripts/reproducible.sh
-. scripts/reproducible.sh
+# shellcheck source=scripts/lib/reproducible.sh
+. scripts/lib/reproducible.sh
 export_source_date_epoch
 
 build="build-package"
@@ -49,8 +48,8 @@ admindir=/var/lib/dpkg
 cross=()
 if [ -n "$triple" ]; then
     build="build-package-$arch"
-    scripts/deps.sh mmdebstrap "g++-$triple"
-    scripts/sysroot.sh "$arch" "$build"
+    scripts/lib/deps.sh mmdebstrap "g++-$triple"
+    scripts/lib/sysroot.sh "$arch" "$build"
     sysroot=$root/$build/sysroot
     admindir=$sysroot-dpkg
     # dpkg-shlibdeps looks for the libraries in the sysroot, and for the packages they come from

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Makes every download of the committed tree in dist/: the source archive, the Debian packages
-# for amd64, arm64 and armhf, the web site, the Windows build and SHA256SUMS over them, each the same bytes wherever,
-# whenever and by whomever it is built. Refuses a work tree with uncommitted changes, since the
+# for amd64, arm64 and armhf, the web site, the Windows build and SHA256SUMS over them, each the
+# same bytes wherever, whenever and by whomever it is built. Refuses a work tree with uncommitted changes, since the
 # downloads would not be those of any commit.
 # --verify makes it all twice, in two fresh clones under different settings, and compares the
 # two with diffoscope, failing with its report if any byte differs.
@@ -36,15 +36,15 @@ if [ -n "$changes" ]; then
     exit 1
 fi
 
-# shellcheck source=scripts/reproducible.sh
-. scripts/reproducible.sh
+# shellcheck source=scripts/lib/reproducible.sh
+. scripts/lib/reproducible.sh
 version=$(project_version)
 
 if [ "$verify" -eq 1 ]; then
-    exec scripts/release-verify.sh
+    exec scripts/lib/release-verify.sh
 fi
 
-scripts/deps.sh git gzip zip coreutils findutils
+scripts/lib/deps.sh --set release
 # The last commit's time, even if the caller's environment has another.
 unset SOURCE_DATE_EPOCH
 export_source_date_epoch

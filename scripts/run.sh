@@ -13,9 +13,9 @@ if [ -z "${DISPLAY:-}" ] && ! [[ $delay =~ ^([0-9]+[.]?[0-9]*|[.][0-9]+)$ ]]; th
     exit 2
 fi
 
-packages=(cmake g++ make freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libgl1-mesa-dri)
-[ -n "${DISPLAY:-}" ] || packages+=(xvfb xauth xdotool imagemagick)
-scripts/deps.sh "${packages[@]}"
+sets=(--set gl-build)
+[ -n "${DISPLAY:-}" ] || sets+=(--set virtual-display)
+scripts/lib/deps.sh "${sets[@]}"
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DROLLING_CUBE_TESTS=OFF >/dev/null
 cmake --build build -j"$(nproc)" --target rolling-cube
@@ -24,14 +24,15 @@ if [ -n "${DISPLAY:-}" ]; then
     exec build/rolling-cube "$@"
 fi
 
-# shellcheck source=scripts/xvfb.sh
-. scripts/xvfb.sh
+# shellcheck source=scripts/lib/xvfb.sh
+. scripts/lib/xvfb.sh
+program=""
+partial=""
+trap '[ -z "$program" ] || kill "$program" 2>/dev/null || true; stop_virtual_display
+      [ -z "$partial" ] || rm -f "$partial"' EXIT
 start_virtual_display
 build/rolling-cube "$@" &
 program=$!
-partial=""
-trap 'kill "$program" 2>/dev/null || true; kill "$XVFB_PID" 2>/dev/null || true
-      [ -z "$partial" ] || rm -f "$partial"' EXIT
 
 # Says why there is no screenshot when the program has already ended, and stops the script.
 fail_if_program_ended() {

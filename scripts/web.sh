@@ -17,7 +17,7 @@ case "${1:-}" in
         ;;
 esac
 
-scripts/deps.sh cmake make emscripten nodejs python3 librsvg2-bin
+scripts/lib/deps.sh --set web-build
 
 # Emscripten's JavaScript optimiser needs acorn, which Debian installs for its own node; another
 # node on the path looks for it there too.

@@ -10,17 +10,14 @@ umask 022
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
-# The cross compilers and zip; Wine and the OpenGL driver it only recommends, to run the result.
-scripts/deps.sh cmake make g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix \
-    binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev dpkg-dev zip wine wine64 libgl1 \
-    libgl1-mesa-dri libxrandr2 libxi6 libxcursor1 libxfixes3 libxinerama1 libxrender1 \
-    libxxf86vm1 libxcomposite1
+# The cross compilers and zip; Wine, to run the result.
+scripts/lib/deps.sh --set windows
 
 out=build-windows
 mkdir -p "$out"
 out=$(cd "$out" && pwd)
-# shellcheck source=scripts/reproducible.sh
-. scripts/reproducible.sh
+# shellcheck source=scripts/lib/reproducible.sh
+. scripts/lib/reproducible.sh
 export_source_date_epoch
 version=$(project_version)
 toolchain=$root/cmake/mingw-w64-x86_64.cmake
@@ -69,7 +66,7 @@ build_freeglut() {
         -DCMAKE_BUILD_TYPE=Release -DCMAKE_C_FLAGS="$flags" -DCMAKE_INSTALL_PREFIX="$freeglut" \
         -DFREEGLUT_BUILD_STATIC_LIBS=ON -DFREEGLUT_BUILD_SHARED_LIBS=OFF \
         -DFREEGLUT_BUILD_DEMOS=OFF >/dev/null
-    if ! cmake --build "$out/freeglut-build" -j2 >"$out/freeglut-build/build.log" 2>&1; then
+    if ! cmake --build "$out/freeglut-build" -j"$(nproc)" >"$out/freeglut-build/build.log" 2>&1; then
         tail -n 40 "$out/freeglut-build/build.log" >&2
         exit 1
     fi
@@ -90,7 +87,7 @@ fi
 cmake -S . -B "$out/program" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_FIND_ROOT_PATH="$freeglut" -DCMAKE_CXX_FLAGS="$flags" \
     -DCMAKE_EXE_LINKER_FLAGS="-Wl,--no-insert-timestamp" >/dev/null
-cmake --build "$out/program" -j2 >/dev/null
+cmake --build "$out/program" -j"$(nproc)" >/dev/null
 
 # The zip: one folder, made the same bytes each time by zip_folder.
 name=rolling-cube-$version-windows-x86_64

@@ -9,6 +9,7 @@
 #include "app/PicturePath.h"
 #include "app/Projection.h"
 #include "app/StartingCamera.h"
+#include "platform/Console.h"
 
 namespace {
 
@@ -16,9 +17,9 @@ namespace {
 // which file is being read, and a log file or pipe keeps every line even if the program is
 // killed later.
 void loadOne(const char* what, int (Scene::*load)(const char*), Scene& scene, const char* path) {
-    std::printf("Loading %s texture... ", what);
+    platform::print("Loading %s texture... ", what);
     std::fflush(stdout);
-    if ((scene.*load)(picturePath(path).c_str()) == 1) std::printf("Success\n");
+    if ((scene.*load)(picturePath(path).c_str()) == 1) platform::print("Success\n");
     std::fflush(stdout);
 }
 

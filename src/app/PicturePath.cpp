@@ -25,7 +25,7 @@ std::string picturePath(const char* relativePath) {
     // or misleading (a hard link in another folder), while a moved tree still finds its own.
     for (const std::string& folder : {installedDataFolder(), std::string(ROLLING_CUBE_DATA_DIR)}) {
         if (folder.empty()) continue;
-        const std::string installed = folder + "/" + relativePath;
+        std::string installed = platform::inFolder(folder, relativePath);
         if (!missing(installed)) return installed;
     }
     return relativePath;

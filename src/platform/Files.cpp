@@ -70,6 +70,16 @@ std::string executableFolder() {
     }
 }
 
+std::string inFolder(const std::string& folder, const char* relativePath) {
+    std::string path = folder;
+    if (!path.empty() && path.back() != '\\' && path.back() != '/') path += '\\';
+    path += relativePath;
+    for (char& c : path) {
+        if (c == '/') c = '\\';
+    }
+    return path;
+}
+
 #else
 
 // A named pipe without a writer, or a device, opens at once and reads as empty or short, which
@@ -95,6 +105,10 @@ std::string executableFolder() {
     const size_t slash = executable.rfind('/');
     if (slash == std::string::npos) return "";
     return executable.substr(0, slash + 1);
+}
+
+std::string inFolder(const std::string& folder, const char* relativePath) {
+    return folder + "/" + relativePath;
 }
 
 #endif

@@ -19,4 +19,9 @@ bool missing(const std::string& path);
 // found, as in the browser, which has no /proc.
 std::string executableFolder();
 
+// relativePath, written with forward slashes as in "Textures/Noise.bmp", inside folder. On
+// Windows the whole path takes backslashes, as the messages that name it should show it there:
+// C:\Games\Textures\Noise.bmp. Elsewhere it is folder + "/" + relativePath, exactly.
+std::string inFolder(const std::string& folder, const char* relativePath);
+
 }  // namespace platform

@@ -5,6 +5,7 @@
 #include <limits>
 #include <new>
 
+#include "platform/Console.h"
 #include "platform/Files.h"
 
 namespace {
@@ -116,11 +117,11 @@ BmpHeader readHeader(std::FILE* file) {
 // One plane of 24-bit pixels is all the reader knows; anything else is reported with its value.
 bool formatSupported(const BmpHeader& header, const char* path) {
     if (header.planes != 1) {
-        std::printf("Planes from %s is not 1: %u\n", path, header.planes);
+        platform::print("Planes from %s is not 1: %u\n", path, header.planes);
         return false;
     }
     if (header.bitsPerPixel != 24) {
-        std::printf("Bpp from %s is not 24: %u\n", path, header.bitsPerPixel);
+        platform::print("Bpp from %s is not 24: %u\n", path, header.bitsPerPixel);
         return false;
     }
     return true;
@@ -130,7 +131,7 @@ bool allocatePixels(std::unique_ptr<unsigned char[]>& pixels, size_t size) {
     try {
         pixels.reset(new unsigned char[size]);
     } catch (const std::bad_alloc&) {
-        std::printf("Error allocating memory for color-corrected image data");
+        platform::print("Error allocating memory for color-corrected image data");
         return false;
     }
     return true;
@@ -162,7 +163,7 @@ int Image::loadBmp(const char* path, SizeCheck accepts) {
     // Opening never waits, so a named pipe or a device is reported like any unreadable file.
     std::FILE* file = platform::openForReading(path);
     if (file == nullptr) {
-        std::printf("File Not Found : %s\n", path);
+        platform::print("File Not Found : %s\n", path);
         return 0;
     }
     const FileCloser closer(file);
@@ -174,14 +175,14 @@ int Image::loadBmp(const char* path, SizeCheck accepts) {
 
     PixelLayout layout{};
     if (!pixelLayoutFits(width, height, header.pixelOffset, fileSize(file), layout)) {
-        std::printf("Error reading image data from %s.\n", path);
+        platform::print("Error reading image data from %s.\n", path);
         return 0;
     }
     height = layout.rows;
     if (accepts != nullptr && !accepts(path, width, height)) return 0;
     if (!allocatePixels(data, layout.packedSize)) return 0;
     if (!readRows(file, layout, data.get())) {
-        std::printf("Error reading image data from %s.\n", path);
+        platform::print("Error reading image data from %s.\n", path);
         return 0;
     }
     swapBlueAndRed(data.get(), layout.packedSize);

@@ -1,7 +1,7 @@
 #include "texture/TextureLoader.h"
 
-#include <cstdio>
 
+#include "platform/Console.h"
 #include "texture/Image.h"
 
 namespace {
@@ -13,8 +13,8 @@ bool fitsTheRenderer(const char* path, int width, int height) {
     GLint limit = 0;
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &limit);
     if (width <= limit && height <= limit) return true;
-    std::printf("%s is %d x %d pixels, larger than this OpenGL's texture limit of %d x %d\n", path,
-                width, height, limit, limit);
+    platform::print("%s is %d x %d pixels, larger than this OpenGL's texture limit of %d x %d\n",
+                    path, width, height, limit, limit);
     return false;
 }
 
@@ -56,8 +56,8 @@ GLuint upload(const Image& image, const char* path) {
                  image.data.get());
     const GLenum error = glGetError();
     if (error == GL_NO_ERROR) return name;
-    std::printf("%s could not be made into a texture: %s (0x%04X)\n", path, errorName(error),
-                static_cast<unsigned>(error));
+    platform::print("%s could not be made into a texture: %s (0x%04X)\n", path, errorName(error),
+                    static_cast<unsigned>(error));
     glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(bound));
     glDeleteTextures(1, &name);
     return 0;

@@ -59,6 +59,17 @@ std::vector<std::string> environmentWith(const std::vector<std::string>& changes
     return result;
 }
 
+// For the child: every signal at its default and none blocked, whatever the test runner got, so
+// that a runner ignoring SIGPIPE cannot hide a program that does not ignore it itself.
+void restoreDefaultSignals() {
+    struct sigaction byDefault {};
+    byDefault.sa_handler = SIG_DFL;
+    for (int number = 1; number < NSIG; ++number) sigaction(number, &byDefault, nullptr);
+    sigset_t none;
+    sigemptyset(&none);
+    sigprocmask(SIG_SETMASK, &none, nullptr);
+}
+
 }  // namespace
 
 RunningProgram::RunningProgram(const std::string& workingDirectory, const ProgramLaunch& launch) {
@@ -80,6 +91,7 @@ RunningProgram::RunningProgram(const std::string& workingDirectory, const Progra
     pid_ = fork();
     if (pid_ < 0) throw std::runtime_error("fork failed");
     if (pid_ == 0) {
+        restoreDefaultSignals();
         if (launch.standardOutputClosed) {
             close(STDOUT_FILENO);
         } else {

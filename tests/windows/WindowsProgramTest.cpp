@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <chrono>
+#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -114,12 +115,17 @@ TEST(WindowsProgram, WithoutItsPicturesSaysSoAndDrawsInPlainColour) {
     ASSERT_TRUE(found(WINE)) << "Wine is missing";
     const TempDir scratch, elsewhere;
     const std::string folder = unpack(scratch);
-    runCommand("rm -r '" + folder + "/Textures'");
+    // A folder in place of the cube's picture, which Windows cannot open: its message names the
+    // whole path beside the executable, Wine's Z: drive and the letters beyond ASCII included.
+    runCommand("cd '" + folder + "/Textures' && rm *.bmp && mkdir Noise.bmp");
+    std::string windowsFolder = "Z:" + folder;
+    std::replace(windowsFolder.begin(), windowsFolder.end(), '/', '\\');
     RunningProgram program(elsewhere.path(), underWine(folder));
     EXPECT_EQ(plainLoadingLines(program),
-              "Loading cube texture... File Not Found : Textures/Noise.bmp\n"
-              "Loading ground texture... File Not Found : Textures/Grass.bmp\n"
-              "Loading roller texture... File Not Found : Textures/Spot.bmp\n");
+              "Loading cube texture... File Not Found : " + windowsFolder +
+                  "\\Textures\\Noise.bmp\n"
+                  "Loading ground texture... File Not Found : Textures/Grass.bmp\n"
+                  "Loading roller texture... File Not Found : Textures/Spot.bmp\n");
     const auto shot = worldview::expectPicture(program, worldview::startingPicture());
 
     // The ground in the roller's flat cyan instead of grass.
@@ -130,4 +136,17 @@ TEST(WindowsProgram, WithoutItsPicturesSaysSoAndDrawsInPlainColour) {
     }
     EXPECT_GT(cyan, worldview::startingPicture().ground.size() * 9 / 10);
     EXPECT_TRUE(program.alive());
+    program.stop();
+
+    // On a console (Wine's, made of the terminal `script` gives it, not the test's own) the path
+    // shows its letters as named, not as UTF-8 bytes read in the console's code page (ÅÃ³dÅº).
+    ProgramLaunch onConsole = underWine(folder);
+    onConsole.executable = "/bin/sh";
+    onConsole.arguments = {"-c", "exec script -qec \"$0\" /dev/null </dev/null",
+                           "'" WINE "' '" + folder + "/rolling-cube.exe'"};
+    RunningProgram console(elsewhere.path(), onConsole);
+    const std::string shown =
+        std::regex_replace(loadingLines(console), std::regex("\x1b\\[[?0-9;]*[A-Za-z]"), "");
+    EXPECT_NE(shown.find("Łódź"), std::string::npos) << shown;
+    EXPECT_TRUE(console.closeWindow(20)) << "the program did not close with its window";
 }

@@ -33,7 +33,7 @@ export_source_date_epoch() {
 zip_folder() {
     local folder=$1 output=$2
     (
-        cd "$(dirname "$folder")"
+        cd "$(dirname "$folder")" || exit 1
         local top
         top=$(basename "$folder")
         find "$top" -type d -exec chmod 755 {} +

@@ -9,7 +9,7 @@
 # Both are kept and made again only when what they are made from changes.
 # Where the machine's sources have no ARCH packages (Ubuntu keeps its ARM packages in a
 # separate archive) it says so, writes the reason to BUILD/sysroot.unavailable and exits with 3.
-# Usage: scripts/sysroot.sh ARCH BUILD
+# Usage: scripts/lib/sysroot.sh ARCH BUILD
 set -euo pipefail
 arch=$1
 build=$(mkdir -p "$2" && cd "$2" && pwd)

@@ -1,20 +1,22 @@
 #!/usr/bin/env bash
 # What release.sh --verify does: makes the release of HEAD twice, each in a fresh clone in a
-# folder whose path has a space, the second minutes later under another umask, time zone and
-# locale, then compares the two dist/ folders with diffoscope. Fails, showing diffoscope's
-# report, if any byte differs. (A clock set ahead with libfaketime does not work here: files
+# folder whose path has a space, the second in another folder and minutes later, then compares
+# the two dist/ folders with diffoscope. Fails, showing diffoscope's report, if any byte differs.
+# The second is also started under another umask, time zone and locale, but release.sh sets its
+# own before any tool runs (that pinning is what keeps them out of the downloads), so what the
+# comparison varies is the folder and the time. (A clock set ahead with libfaketime does not work here: files
 # written by the kernel keep the true time, so make sees a skewed clock, and dpkg-source, which
 # unpacks freeglut for the Windows build, fails to set times.)
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
+root=$(cd "$(dirname "$0")/../.." && pwd)
 cd "$root"
 
-scripts/deps.sh git diffoscope locales tzdata
+scripts/lib/deps.sh git diffoscope locales tzdata
 commit=$(git rev-parse HEAD)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# A locale of its own, so that the second build has one unlike the first whatever the machine
+# A locale of its own to start the second build under, unlike the first whatever the machine
 # has installed.
 mkdir "$work/locales"
 localedef -i de_DE -f UTF-8 "$work/locales/de_DE.utf8" 2>/dev/null ||
