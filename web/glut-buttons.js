@@ -6,7 +6,10 @@ var heldButtons = {
   LEFT: 0,
   MIDDLE: 1,
   RIGHT: 2,
-  flying: null,  // the button a fly control holds: LEFT flies forwards, RIGHT backwards
+  // The fly controls' holds in the order they began, each the button its control holds (LEFT
+  // flies forwards, RIGHT backwards), the control and who holds it. The last one flies; when it
+  // ends, the flight goes back to the hold before it.
+  holds: [],
   finger: null,  // the pointer id of the finger on the picture
 
   send: function(button, down) {
@@ -22,7 +25,8 @@ var heldButtons = {
   // it holds the middle button, which changes no flag but tells the program where the drag
   // starts, so the view turns as it flies. Every change happens between two frames.
   update: function() {
-    var finger = heldButtons.finger, flying = heldButtons.flying;
+    var last = heldButtons.holds[heldButtons.holds.length - 1];
+    var finger = heldButtons.finger, flying = last ? last.button : null;
     var turning = finger !== null && flying === null;
     heldButtons.send(heldButtons.LEFT, flying === heldButtons.LEFT || turning);
     heldButtons.send(heldButtons.RIGHT, flying === heldButtons.RIGHT || turning);
@@ -34,7 +38,7 @@ var heldButtons = {
   // pointer releases only what it held itself, as a finger scrolling the page elsewhere must not
   // stop a fly control the mouse holds.
   releaseAll: function() {
-    heldButtons.flying = null;
+    heldButtons.holds = [];
     heldButtons.finger = null;
     for (var button = heldButtons.LEFT; button <= heldButtons.RIGHT; ++button) {
       heldButtons.send(button, false);

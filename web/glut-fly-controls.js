@@ -1,49 +1,55 @@
-// A fly control flies while it is held by a pointer, or by Space or Enter while focused; only
-// the pointer that holds it lets it go. It holds its button as heldButtons (glut-buttons.js)
-// says: the left flies forwards, the right backwards.
+// A fly control flies while any pointer holds it, or Space or Enter while it is focused; each
+// holder lets go only of its own hold. Held at once, the control pressed last flies. The holds
+// are heldButtons' (glut-buttons.js): the left button flies forwards, the right backwards.
 var flyControls = {
-  // A fly is the control's element, the button it holds and the id of the pointer that holds
-  // it, if a pointer does.
+  keys: 'keys',  // the holder of a control held by Space or Enter
+
   add: function(id, button) {
-    var fly = {control: document.getElementById(id), button: button, holder: null};
-    flyControls.listenToPointers(fly);
-    flyControls.listenToKeys(fly);
+    var control = document.getElementById(id);
+    flyControls.listenToPointers(control, button);
+    flyControls.listenToKeys(control, button);
   },
 
-  hold: function(fly) {
-    heldButtons.flying = fly.button;
+  drop: function(control, holder) {
+    heldButtons.holds = heldButtons.holds.filter(function(hold) {
+      return hold.control !== control || hold.holder !== holder;
+    });
+  },
+
+  hold: function(control, button, holder) {
+    flyControls.drop(control, holder);
+    heldButtons.holds.push({control: control, button: button, holder: holder});
     heldButtons.update();
   },
 
-  letGo: function(fly) {
-    fly.holder = null;
-    if (heldButtons.flying !== fly.button) return;
-    heldButtons.flying = null;
+  letGo: function(control, holder) {
+    flyControls.drop(control, holder);
     heldButtons.update();
   },
 
-  listenToPointers: function(fly) {
-    fly.control.addEventListener('pointerdown', function(event) {
+  listenToPointers: function(control, button) {
+    control.addEventListener('pointerdown', function(event) {
       if (event.button != 0) return;
       event.preventDefault();
-      fly.control.setPointerCapture(event.pointerId);
-      fly.holder = event.pointerId;
-      flyControls.hold(fly);
+      control.setPointerCapture(event.pointerId);
+      flyControls.hold(control, button, event.pointerId);
     });
     ['pointerup', 'pointercancel', 'lostpointercapture'].forEach(function(type) {
-      fly.control.addEventListener(type, function(event) {
-        if (event.pointerId === fly.holder) flyControls.letGo(fly);
+      control.addEventListener(type, function(event) {
+        flyControls.letGo(control, event.pointerId);
       });
     });
   },
 
-  listenToKeys: function(fly) {
-    fly.control.addEventListener('blur', function() { flyControls.letGo(fly); });
-    fly.control.addEventListener('keydown', function(event) {
-      if ((event.key == ' ' || event.key == 'Enter') && !event.repeat) flyControls.hold(fly);
+  listenToKeys: function(control, button) {
+    control.addEventListener('blur', function() { flyControls.letGo(control, flyControls.keys); });
+    control.addEventListener('keydown', function(event) {
+      if ((event.key == ' ' || event.key == 'Enter') && !event.repeat) {
+        flyControls.hold(control, button, flyControls.keys);
+      }
     });
-    fly.control.addEventListener('keyup', function(event) {
-      if (event.key == ' ' || event.key == 'Enter') flyControls.letGo(fly);
+    control.addEventListener('keyup', function(event) {
+      if (event.key == ' ' || event.key == 'Enter') flyControls.letGo(control, flyControls.keys);
     });
   },
 };

@@ -7,7 +7,8 @@ var serviceWorkerSetup = {
   watched: null,
 
   // A worker that could not keep every file of the site is dropped before it ever takes over,
-  // and says why in its own console; the page's says that it happened.
+  // and says why in its own console; the page's says that it happened, and the page names any
+  // file the server lacks.
   watchInstall: function(worker) {
     if (!worker || worker === serviceWorkerSetup.watched) return;
     serviceWorkerSetup.watched = worker;
@@ -17,6 +18,7 @@ var serviceWorkerSetup = {
       if (worker.state === 'redundant' && !installed) {
         console.warn('Rolling Cube could not keep its files for use without a network; ' +
                      "its service worker's console says why");
+        startUpFailure.reportUnkept();
       }
     });
   },
@@ -31,6 +33,7 @@ var serviceWorkerSetup = {
       // Offline, a worker kept from an earlier visit started the page; only its update failed.
       if (!navigator.serviceWorker.controller) {
         console.warn('Rolling Cube will not start without a network: ' + reason);
+        startUpFailure.reportUnkept();
       }
     });
   },

@@ -1,5 +1,6 @@
 // Hands the program the page's canvas and loads it, once the page knows that the browser can
-// show it; what goes wrong on the way is told to the visitor (see start-up-failure.js).
+// show it; what goes wrong on the way is told to the visitor (see start-up-failure.js, which
+// the build writes into the page).
 'use strict';
 var programStart = {
   canvas: document.getElementById('canvas'),
@@ -43,13 +44,13 @@ var programStart = {
     if (programStart.started) {
       pageOutput.showStatus('Rolling Cube stopped: ' + details, true);
     } else {
-      startUpFailure.report(pageOutput.status, details);
+      startUpFailure.report(details);
     }
   },
 
   // Emscripten's progress, shown until the program runs; a failure's report stays.
   setStatus: function(text) {
-    if (programStart.failed) return;
+    if (programStart.failed || startUpFailure.reported) return;
     if (/^Running/.test(text)) text = '';
     pageOutput.showStatus(text ? text.replace(/\.\.\./, '…') : '', false);
   },
@@ -72,8 +73,8 @@ var programStart = {
 
   contextLost: function() {
     programStart.failed = true;
-    startUpFailure.showWithReload(pageOutput.status, 'The graphics context was lost, so the ' +
-                                  'animation has stopped. Reload the page to start it again.');
+    startUpFailure.showWithReload('The graphics context was lost, so the animation has ' +
+                                  'stopped. Reload the page to start it again.');
   },
 
   loadProgram: function() {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what the browser version is tested and measured with: Debian's chromium and node,
 # and the packages pinned in tests/web/package-lock.json (puppeteer-core, which drives that
-# chromium and never downloads a browser of its own).
+# chromium and never downloads a browser of its own, and axe-core, which audits the page's
+# accessibility).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 cd "$root"

@@ -21,6 +21,11 @@ struct RedBlockExtent {
     std::string describe() const;
 };
 
+// Two blocks' descriptions, one a line, for a check that compares them.
+inline std::string describeBoth(const RedBlockExtent& before, const RedBlockExtent& after) {
+    return before.describe() + "\n" + after.describe();
+}
+
 bool isRedDominant(const Rgb& pixel);
 
 RedBlockExtent findRedBlock(const RunningProgram::Screenshot& shot);

@@ -65,26 +65,13 @@ TEST(WebPage, StartsWithTheDesktopTitleConsoleTextAndPicture) {
 }
 
 TEST(WebPage, OnlyLowerCaseOAndPSwitchTheProjection) {
-    const BrowserSession session({"open",
-                                  "key:O",
-                                  "key:P",
-                                  "key:x",
-                                  "frames:3",
-                                  "page:others",
-                                  "shot:others",
-                                  "key:o",
-                                  "wait-title:Ortho Projection",
-                                  "frames:3",
-                                  "page:ortho",
-                                  "shot:ortho",
-                                  "key:o",
-                                  "frames:3",
-                                  "page:twice",
-                                  "key:p",
-                                  "wait-title:Perspective Projection",
-                                  "frames:3",
-                                  "page:back",
-                                  "shot:back"});
+    // Capitals and other keys change nothing.
+    const BrowserSession session(
+        {"open", "key:O", "key:P", "key:x", "frames:3", "page:others", "shot:others",
+         // o switches to the orthographic projection, and a second o leaves it so; p switches back.
+         "key:o", "wait-title:Ortho Projection", "frames:3", "page:ortho", "shot:ortho", "key:o",
+         "frames:3", "page:twice", "key:p", "wait-title:Perspective Projection", "frames:3",
+         "page:back", "shot:back"});
     EXPECT_EQ(session.page("others"), pageWith("Perspective Projection", allPicturesLoaded));
     expectPicture(session, "others", Projection::Perspective);
     EXPECT_EQ(session.page("ortho"), pageWith("Ortho Projection", allPicturesLoaded));
@@ -110,19 +97,18 @@ TEST(WebPage, DragsTurnTheViewAHundredthOfARadianAPixelAndButtonsAloneFly) {
                                session.shot("left"), session.shot("up"), session.shot("back")},
                               blocks));
     const auto& [start, near, held, left, up, back] = blocks;
-    EXPECT_GT(near.width(), 13 * start.width() / 10) << start.describe() << "\n" << near.describe();
+    EXPECT_GT(near.width(), 13 * start.width() / 10) << describeBoth(start, near);
 
     // Dragging left turns the view left, so the block moves right; up tilts up, it moves down.
-    EXPECT_NEAR(left.centreX - held.centreX, 90, 8) << held.describe() << "\n" << left.describe();
-    EXPECT_NEAR(left.centreY, held.centreY, 8) << held.describe() << "\n" << left.describe();
-    EXPECT_NEAR(up.centreY - left.centreY, 90, 8) << left.describe() << "\n" << up.describe();
-    EXPECT_NEAR(up.centreX, left.centreX, 8) << left.describe() << "\n" << up.describe();
+    EXPECT_NEAR(left.centreX - held.centreX, 90, 8) << describeBoth(held, left);
+    EXPECT_NEAR(left.centreY, held.centreY, 8) << describeBoth(held, left);
+    EXPECT_NEAR(up.centreY - left.centreY, 90, 8) << describeBoth(left, up);
+    EXPECT_NEAR(up.centreX, left.centreX, 8) << describeBoth(left, up);
     // Held together, the buttons do not fly: the block keeps its size through both turns, but
     // for the few per cent that perspective stretches it away from the middle.
-    EXPECT_NEAR(up.width(), held.width(), held.width() / 20.0) << held.describe() << "\n"
-                                                               << up.describe();
+    EXPECT_NEAR(up.width(), held.width(), held.width() / 20.0) << describeBoth(held, up);
 
-    EXPECT_LT(back.width(), 9 * up.width() / 10) << up.describe() << "\n" << back.describe();
+    EXPECT_LT(back.width(), 9 * up.width() / 10) << describeBoth(up, back);
     // The right button never opens the browser's menu.
     EXPECT_NE(session.page("end").find("context menus: 2 fired, 0 let through"), std::string::npos)
         << session.page("end");
@@ -138,20 +124,33 @@ TEST(WebPage, SaysSoWhenTheBrowserHasNoWebGl) {
 }
 
 TEST(WebPage, SaysInPlainWordsWhichFileItCouldNotLoad) {
-    // A site that lacks its WebAssembly: the visitor reads what is missing and what to do, and
-    // the console keeps the details.
+    // Sites that each lack one of the page's files, its own scripts too: the visitor reads what
+    // is missing and what to do, and the console keeps the details. Without index.html there is
+    // no page, only the server's answer.
     TempDir scratch;
-    const std::string site = scratch.file("site");
-    std::filesystem::copy(ROLLING_CUBE_WEB_SITE, site);
-    std::filesystem::remove(site + "/rolling-cube.wasm");
-    const BrowserSession session({"serve:" + site, "load",
-                                  "wait-for:document.querySelector('#status button')",
-                                  "page:missing"});
-    const std::string page = session.page("missing");
-    EXPECT_NE(page.find("status: Rolling Cube could not be loaded: rolling-cube.wasm is missing "
-                        "from the server. Reload the page to try again. Reload\n"),
-              std::string::npos)
-        << page;
+    std::vector<std::string> steps, files;
+    std::istringstream list(ROLLING_CUBE_SITE_FILES);
+    for (std::string file; list >> file;) {
+        if (file == "index.html") continue;
+        const std::string site = scratch.file(file);
+        std::filesystem::copy(ROLLING_CUBE_WEB_SITE, site);
+        std::filesystem::remove(site + "/" + file);
+        steps.insert(steps.end(),
+                     {"serve:" + site, "load", "wait-for:document.querySelector('#status button')",
+                      "page:" + file});
+        files.push_back(file);
+    }
+    const BrowserSession session(steps);
+    for (const std::string& file : files) {
+        EXPECT_NE(session.page(file).find(": " + file +
+                                          " is missing from the server. Reload the "
+                                          "page to try again. Reload\n"),
+                  std::string::npos)
+            << session.page(file);
+    }
+    EXPECT_NE(session.page("rolling-cube.wasm")
+                  .find("status: Rolling Cube could not be loaded: rolling-cube.wasm is missing"),
+              std::string::npos);
     const std::string console = session.browserConsole();
     EXPECT_NE(console.find("error: Rolling Cube could not start: "), std::string::npos) << console;
     EXPECT_NE(console.find("wasm"), std::string::npos) << console;

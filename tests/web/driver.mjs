@@ -24,6 +24,8 @@
 //   release-elsewhere:BUTTON    switch to another tab, release BUTTON there and come back
 //   touch:NAME:MS               hold the control whose accessible name is NAME with a finger for
 //                               MS milliseconds
+//   finger-down:NAME            put a finger on the control named NAME, and keep it there
+//   finger-up:NAME              lift the finger put on the control named NAME last
 //   mouse-down:NAME             press the left button on the control named NAME, and keep it held
 //   swipe:DY                    a finger drags DY CSS pixels up over the table below the picture
 //   lose-context                lose the canvas's WebGL context, as after a GPU reset
@@ -40,6 +42,8 @@
 //                               hosts do
 //   wait-worker                 wait until the page's service worker and any update are active
 //   installable:NAME            Chromium's manifest and installability errors, as NAME.txt
+//   axe                         fail, listing them, on the page's violations of axe-core's WCAG
+//                               2.1 A and AA rules and of its best practices
 // The server refuses every hidden file, such as .htaccess, with 403, as Apache does.
 // At the end the browser's console messages are written to browser-console.txt.
 import {mkdtempSync, rmSync, writeFileSync} from 'node:fs';
@@ -85,7 +89,8 @@ try {
         browser, browserName, page, site, siteDir, outDir,
         address: `http://127.0.0.1:${server.address().port}/`,
         pointer: [0, 0],
-        touching: false,
+        finger: null,
+        fingersOn: {},
     });
 } catch (error) {
     console.error(error.stack || String(error));

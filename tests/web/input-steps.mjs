@@ -1,6 +1,6 @@
 // The driver's steps that type, click and touch as a visitor does. Each takes the session and
-// the text after the step's first colon; the session keeps where the pointer (or the finger)
-// is and whether a finger is down.
+// the text after the step's first colon; the session keeps where the pointer (or the finger on
+// the picture) is, that finger, and the fingers on controls, by the controls' names.
 import {sleep} from './page-steps.mjs';
 
 // Two buttons go down and up one after the other, so for a moment one of them is held alone; a
@@ -30,8 +30,7 @@ async function press(session, argument) {
     const {page} = session;
     session.pointer = await canvasAt(page, x, y);
     if (button === 'touch') {
-        await page.touchscreen.touchStart(...session.pointer);
-        session.touching = true;
+        session.finger = await page.touchscreen.touchStart(...session.pointer);
     } else {
         await page.mouse.move(...session.pointer);
         for (const b of buttonsOf(button)) await page.mouse.down({button: b});
@@ -45,15 +44,15 @@ async function move(session, argument) {
     const {page} = session;
     for (let i = 1; i <= Number(count); ++i) {
         session.pointer = [startX + (dx * i) / count, startY + (dy * i) / count];
-        await (session.touching ? page.touchscreen.touchMove(...session.pointer)
-                                : page.mouse.move(...session.pointer));
+        await (session.finger ? session.finger.move(...session.pointer)
+                              : page.mouse.move(...session.pointer));
     }
 }
 
 async function release(session, argument) {
     if (argument === 'touch') {
-        await session.page.touchscreen.touchEnd();
-        session.touching = false;
+        await session.finger.end();
+        session.finger = null;
         return;
     }
     for (const b of buttonsOf(argument)) await session.page.mouse.up({button: b});
@@ -68,11 +67,21 @@ async function releaseElsewhere({browser, page}, argument) {
     await page.bringToFront();
 }
 
-async function touchControl({page}, argument) {
+async function fingerDown({page, fingersOn}, name) {
+    const finger = await page.touchscreen.touchStart(...(await middleOf(page, `aria/${name}`)));
+    fingersOn[name] = [...(fingersOn[name] || []), finger];
+}
+
+// Lifts the finger put on the control NAME last.
+async function fingerUp({fingersOn}, name) {
+    await fingersOn[name].pop().end();
+}
+
+async function touchControl(session, argument) {
     const [name, ms] = argument.split(':');
-    await page.touchscreen.touchStart(...(await middleOf(page, `aria/${name}`)));
+    await fingerDown(session, name);
     await sleep(ms);
-    await page.touchscreen.touchEnd();
+    await fingerUp(session, name);
 }
 
 async function mouseDown({page}, argument) {
@@ -103,6 +112,8 @@ export const inputSteps = {
     release,
     'release-elsewhere': releaseElsewhere,
     touch: touchControl,
+    'finger-down': fingerDown,
+    'finger-up': fingerUp,
     'mouse-down': mouseDown,
     swipe,
     hold,

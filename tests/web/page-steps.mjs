@@ -75,7 +75,7 @@ export const pageSteps = {
         page.waitForFunction((t) => document.title === t, {timeout: 20000}, argument)
             .catch(() => {}),
     'wait-for': ({page}, argument) =>
-        page.waitForFunction(argument, {timeout: 20000}).catch(() => {}),
+        page.waitForFunction(argument, {timeout: 60000}).catch(() => {}),
     scale,
     frames: ({page}, argument) => frames(page, Number(argument)),
     wait: (session, argument) => sleep(argument),

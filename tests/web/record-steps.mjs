@@ -1,7 +1,11 @@
 // The driver's steps that write what the page shows into the output folder, for the tests to
-// judge. Each takes the session and the text after the step's first colon.
-import {writeFileSync} from 'node:fs';
+// judge, or audit it. Each takes the session and the text after the step's first colon.
+import {readFileSync, writeFileSync} from 'node:fs';
+import {createRequire} from 'node:module';
 import {join} from 'node:path';
+
+const axeScript = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'),
+                               'utf8');
 
 // Runs in the page: its title, heading, status, context menus let through and console text.
 function pageText() {
@@ -30,7 +34,22 @@ async function installable({page, outDir}, argument) {
     ].join('\n'));
 }
 
+// Fails, listing them, on the page's violations of axe-core's WCAG 2.1 A and AA rules and of
+// its best practices.
+async function axe({page}) {
+    await page.evaluate(axeScript);
+    const {violations} = await page.evaluate(() => window.axe.run(document, {runOnly: {
+        type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'best-practice'],
+    }}));
+    if (violations.length === 0) return;
+    const where = (rule) => rule.nodes.map((node) => `\n  at ${node.target.join(' ')}`).join('');
+    throw new Error(`${page.viewport().width} CSS pixels wide, the page breaks accessibility rules:` +
+                    violations.map((rule) => `\n${rule.id} (${rule.impact}): ${rule.help}` +
+                                             `${where(rule)}`).join(''));
+}
+
 export const recordSteps = {
+    axe,
     js,
     shot: async ({page, outDir}, argument) => {
         const canvas = await page.$('#canvas');
