@@ -18,10 +18,7 @@ TEST(Package, UnpackedPackageStartsWithItsPictures) {
     ProgramLaunch launch;
     launch.executable = unpacked.file("usr/bin/rolling-cube");
     RunningProgram program(empty.path(), launch);
-    EXPECT_EQ(loadingLines(program),
-              "Loading cube texture... Success\n"
-              "Loading ground texture... Success\n"
-              "Loading roller texture... Success\n");
+    EXPECT_EQ(loadingLines(program), allPicturesLoaded);
 }
 
 }  // namespace

@@ -86,6 +86,11 @@ std::string titleOnceSettled(const RunningProgram& program, const std::string& e
 // the lines are written: this waits up to ten seconds for all three before giving what is there.
 std::string loadingLines(const RunningProgram& program);
 
+// Those lines when all three pictures load.
+inline constexpr const char* allPicturesLoaded =
+    "Loading cube texture... Success\nLoading ground texture... Success\n"
+    "Loading roller texture... Success\n";
+
 // An 8-bit binary PPM ("P6"), as ImageMagick writes one, read as a screenshot; throws if it is
 // anything else or cut short.
 RunningProgram::Screenshot screenshotFromPpm(const std::string& ppm);

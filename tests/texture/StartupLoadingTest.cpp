@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "AllocationProbe.h"
+#include "RunningProgram.h"
 #include "TestFiles.h"
 #include "TestWindow.h"
 #include "app/Init.h"
@@ -41,10 +42,7 @@ class StartupLoading : public testing::Test {
 TEST_F(StartupLoading, AllThreePicturesLoadWithOneLineEach) {
     const WorkingDirectory root(ROLLING_CUBE_SOURCE_DIR);
     Scene scene;
-    EXPECT_EQ(loadAll(scene),
-              "Loading cube texture... Success\n"
-              "Loading ground texture... Success\n"
-              "Loading roller texture... Success\n");
+    EXPECT_EQ(loadAll(scene), allPicturesLoaded);
     const GLuint slots[] = {scene.cubeTexture, scene.groundTexture, scene.rollerTexture};
     for (const GLuint slot : slots) {
         EXPECT_EQ(glIsTexture(slot), GL_TRUE);

@@ -17,11 +17,6 @@ namespace {
 
 using worldview::Projection;
 
-const char* const loadingText =
-    "Loading cube texture... Success\n"
-    "Loading ground texture... Success\n"
-    "Loading roller texture... Success\n";
-
 std::string pageWith(const std::string& title, const std::string& console) {
     return "title: " + title + "\nheading: " + title +
            "\nstatus: \ncontext menus: 0 fired, 0 let through\nconsole:\n" + console;
@@ -58,7 +53,7 @@ void expectPicture(const BrowserSession& session, const std::string& shot, Proje
 TEST(WebPage, StartsWithTheDesktopTitleConsoleTextAndPicture) {
     const BrowserSession session({"open", "page:start", "shot:start"});
     // Flushing "Loading cube texture... " before "Success" must not split the line.
-    EXPECT_EQ(session.page("start"), pageWith("Perspective Projection", loadingText));
+    EXPECT_EQ(session.page("start"), pageWith("Perspective Projection", allPicturesLoaded));
     const std::string console = session.browserConsole();
     for (const char* line :
          {"log: Loading cube texture... Success\n", "log: Loading ground texture... Success\n",
@@ -77,12 +72,12 @@ TEST(WebPage, OnlyLowerCaseOAndPSwitchTheProjection) {
          "key:o", "wait-title:Ortho Projection", "frames:3", "page:ortho", "shot:ortho", "key:o",
          "frames:3", "page:twice", "key:p", "wait-title:Perspective Projection", "frames:3",
          "page:back", "shot:back"});
-    EXPECT_EQ(session.page("others"), pageWith("Perspective Projection", loadingText));
+    EXPECT_EQ(session.page("others"), pageWith("Perspective Projection", allPicturesLoaded));
     expectPicture(session, "others", Projection::Perspective);
-    EXPECT_EQ(session.page("ortho"), pageWith("Ortho Projection", loadingText));
+    EXPECT_EQ(session.page("ortho"), pageWith("Ortho Projection", allPicturesLoaded));
     expectPicture(session, "ortho", Projection::Ortho);
-    EXPECT_EQ(session.page("twice"), pageWith("Ortho Projection", loadingText));
-    EXPECT_EQ(session.page("back"), pageWith("Perspective Projection", loadingText));
+    EXPECT_EQ(session.page("twice"), pageWith("Ortho Projection", allPicturesLoaded));
+    EXPECT_EQ(session.page("back"), pageWith("Perspective Projection", allPicturesLoaded));
     expectPicture(session, "back", Projection::Perspective);
 }
 
