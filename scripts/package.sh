@@ -11,11 +11,9 @@ set -euo pipefail
 # in the package, which lintian rejects and which would make the package differ from one built
 # under 022.
 umask 022
-root=$(cd "$(dirname "$0")/.." && pwd)
-cd "$root"
 # shellcheck source=scripts/lib/folder.sh
-. scripts/lib/folder.sh
-refuse_unbuildable_folder "$root"
+. "$(dirname "$0")/lib/folder.sh"
+enter_checkout
 
 native=$(dpkg --print-architecture)
 arch=$native

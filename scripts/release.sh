@@ -17,11 +17,9 @@ set -euo pipefail
 umask 022
 export TZ=UTC LC_ALL=C.UTF-8
 unset LANGUAGE
-root=$(cd "$(dirname "$0")/.." && pwd)
-cd "$root"
 # shellcheck source=scripts/lib/folder.sh
-. scripts/lib/folder.sh
-refuse_unbuildable_folder "$root"
+. "$(dirname "$0")/lib/folder.sh"
+enter_checkout
 
 verify=0
 case "${1:-}" in

@@ -8,11 +8,9 @@
 # Extra arguments go to ctest and skip the fuzzing. Then only what the picked tests need is
 # installed and built: -L quick runs the fast tests alone, -R Vector3 the vector tests.
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-cd "$root"
 # shellcheck source=scripts/lib/folder.sh
-. scripts/lib/folder.sh
-refuse_unbuildable_folder "$root"
+. "$(dirname "$0")/lib/folder.sh"
+enter_checkout
 
 sets=(--set gl-build --set tests)
 [ $# -gt 0 ] || sets+=(--set fuzz)
