@@ -7,11 +7,9 @@
 # Knobs (environment): SOAK_SECONDS (60), MEMCHECK_SECONDS (5), STARTUP_RUNS (7), RSS_SECONDS (10),
 # HIDDEN_SECONDS (5), WEB_LOADS (5).
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-cd "$root"
 # shellcheck source=scripts/lib/folder.sh
-. scripts/lib/folder.sh
-refuse_unbuildable_folder "$root"
+. "$(dirname "$0")/lib/folder.sh"
+enter_checkout
 
 scripts/lib/deps.sh --set gl-build --set tests valgrind
 

@@ -6,11 +6,9 @@
 # it is left in build-fuzz/findings/.
 # Usage: scripts/fuzz.sh [seconds]
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-cd "$root"
 # shellcheck source=scripts/lib/folder.sh
-. scripts/lib/folder.sh
-refuse_unbuildable_folder "$root"
+. "$(dirname "$0")/lib/folder.sh"
+enter_checkout
 seconds=${1:-60}
 
 scripts/lib/deps.sh --set gl-build --set fuzz

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Makes every download of the committed tree in dist/: the source archive, the Debian package,
-# the web site, the Windows build and SHA256SUMS over them, each the same bytes wherever,
-# whenever and by whomever it is built. Every download is built from the commit itself: the
+# Makes every download of the committed tree in dist/: the source archive, the Debian packages
+# for amd64, arm64 and armhf, the web site, the Windows build and SHA256SUMS over them, each the
+# same bytes wherever, whenever and by whomever it is built. Every download is built from the commit itself: the
 # source archive is packed from it, and the others are built from that archive, unpacked under
 # build-release/, never from the work tree. dist/ is replaced only once every download and
 # SHA256SUMS are made, so a failed release leaves the last one as it was (or none).
@@ -17,11 +17,9 @@ set -euo pipefail
 umask 022
 export TZ=UTC LC_ALL=C.UTF-8
 unset LANGUAGE
-root=$(cd "$(dirname "$0")/.." && pwd)
-cd "$root"
 # shellcheck source=scripts/lib/folder.sh
-. scripts/lib/folder.sh
-refuse_unbuildable_folder "$root"
+. "$(dirname "$0")/lib/folder.sh"
+enter_checkout
 
 verify=0
 case "${1:-}" in
@@ -102,6 +100,20 @@ tree=$scratch/rolling-cube-$version
 echo "Building the Debian package"
 deb=$("$tree/scripts/package.sh" | tail -n 1)
 cp "$deb" "$made/rolling-cube_${version}_amd64.deb"
+# A release is whole or not made: every ARM package that cannot be made here is named.
+unmade=()
+for arch in arm64 armhf; do
+    echo "Building the $arch Debian package"
+    if deb=$("$tree/scripts/package.sh" --arch "$arch" | tail -n 1); then
+        cp "$deb" "$made/rolling-cube_${version}_$arch.deb"
+    else
+        unmade+=("rolling-cube_${version}_$arch.deb")
+    fi
+done
+if [ ${#unmade[@]} -gt 0 ]; then
+    echo "release.sh: could not make ${unmade[*]} (above); no release is made without them" >&2
+    exit 1
+fi
 
 echo "Building the web site"
 "$tree/scripts/web.sh" --build-only >/dev/null

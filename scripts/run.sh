@@ -2,11 +2,9 @@
 # Builds a Release build into build/ and starts the program from the repository root. Without a
 # display it runs the program on a virtual one for a few seconds and saves a screenshot instead.
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-cd "$root"
 # shellcheck source=scripts/lib/folder.sh
-. scripts/lib/folder.sh
-refuse_unbuildable_folder "$root"
+. "$(dirname "$0")/lib/folder.sh"
+enter_checkout
 
 # Checked before anything is built, so that a mistyped delay costs nothing.
 delay=${SCREENSHOT_DELAY:-3}

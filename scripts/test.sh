@@ -1,17 +1,16 @@
 #!/usr/bin/env bash
 # Builds with AddressSanitizer and UndefinedBehaviorSanitizer into build-test/, prepares what the
 # tests to run need (the browser version in build-web/, the Windows zip in build-windows/, the
-# packaging tools, the linters), runs the BMP reader's fuzz target for half a minute, then the
-# tests on a private virtual display; the web tests drive headless Chromium and Firefox, the
-# Windows tests Wine.
+# ARM packages in build-package-arm64/ and build-package-armhf/, the packaging tools, the
+# linters), runs the BMP reader's fuzz target for half a minute, then the tests on a private
+# virtual display; the web tests drive headless Chromium and Firefox, the Windows tests Wine, the
+# ARM tests qemu.
 # Extra arguments go to ctest and skip the fuzzing. Then only what the picked tests need is
 # installed and built: -L quick runs the fast tests alone, -R Vector3 the vector tests.
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-cd "$root"
 # shellcheck source=scripts/lib/folder.sh
-. scripts/lib/folder.sh
-refuse_unbuildable_folder "$root"
+. "$(dirname "$0")/lib/folder.sh"
+enter_checkout
 
 sets=(--set gl-build --set tests)
 [ $# -gt 0 ] || sets+=(--set fuzz)
@@ -51,6 +50,7 @@ prepare_label() {
     case "$1" in
         web) prepare web-build browser ;;
         windows) prepare windows ;;
+        arm) prepare packaging arm ;;
         install) prepare packaging ;;
         # release.sh builds every download afresh in a tree of its own, installing what each
         # build needs; the release tests serve the web zip in Chromium.
@@ -74,6 +74,15 @@ prepare() {
             browser) scripts/lib/web-test-tools.sh ;;
             # The Windows zip, which its tests unpack and run under Wine.
             windows) scripts/windows.sh >/dev/null ;;
+            # The ARM packages, which their tests unpack and run under qemu. Where this
+            # machine's apt sources have no ARM packages, package.sh says so and exits with 3,
+            # and the tests skip for that reason.
+            arm)
+                scripts/lib/deps.sh --set arm
+                for arch in arm64 armhf; do
+                    scripts/package.sh --arch "$arch" >/dev/null || [ $? -eq 3 ]
+                done
+                ;;
             lint) scripts/lib/lint-tools.sh ;;
         esac
     done

@@ -4,11 +4,9 @@
 # file server can host the folder) and serves it on http://127.0.0.1:8000/ until Ctrl+C.
 # Usage: scripts/web.sh [--build-only]
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-cd "$root"
 # shellcheck source=scripts/lib/folder.sh
-. scripts/lib/folder.sh
-refuse_unbuildable_folder "$root"
+. "$(dirname "$0")/lib/folder.sh"
+enter_checkout
 
 build_only=0
 case "${1:-}" in

@@ -7,11 +7,9 @@
 # SOURCE_DATE_EPOCH, the last commit's time unless set.
 set -euo pipefail
 umask 022
-root=$(cd "$(dirname "$0")/.." && pwd)
-cd "$root"
 # shellcheck source=scripts/lib/folder.sh
-. scripts/lib/folder.sh
-refuse_unbuildable_folder "$root"
+. "$(dirname "$0")/lib/folder.sh"
+enter_checkout
 
 # The cross compilers and zip; Wine, to run the result.
 scripts/lib/deps.sh --set windows

@@ -27,6 +27,9 @@ package_set() {
             binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev dpkg-dev zip unzip wine wine64 \
             libgl1 libgl1-mesa-dri libxrandr2 libxi6 libxcursor1 libxfixes3 libxinerama1 \
             libxrender1 libxxf86vm1 libxcomposite1 ;;
+        # Cross-building for Debian's ARM architectures against a sysroot that mmdebstrap
+        # extracts (scripts/lib/sysroot.sh), and qemu to run the result.
+        arm) echo mmdebstrap g++-aarch64-linux-gnu g++-arm-linux-gnueabihf qemu-user ;;
         # Building the Debian package and checking it and its metadata.
         packaging) echo dpkg-dev fakeroot file lintian desktop-file-utils appstream man-db \
             binutils ;;

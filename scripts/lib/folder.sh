@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Sourced by the scripts that build: refuse_unbuildable_folder FOLDER stops the calling script,
+# Sourced by the scripts that build. enter_checkout sets root to the checkout that holds the
+# calling script, goes there, and refuses a folder the build cannot be made in.
+# refuse_unbuildable_folder FOLDER stops the calling script,
 # before it installs or builds anything, when FOLDER's path holds a character that CMake or make
 # cannot build under, with one line saying which. CMake's own compiler check already fails on a
 # double quote, a backslash or a semicolon (its list separator), and the makefiles it generates
@@ -18,4 +20,10 @@ refuse_unbuildable_folder() {
             "cannot take; move or rename $(printf '%q' "$folder")" >&2
         exit 1
     done
+}
+
+enter_checkout() {
+    root=$(cd "$(dirname "$0")/.." && pwd)
+    cd "$root" || exit 1
+    refuse_unbuildable_folder "$root"
 }

@@ -89,7 +89,7 @@ TEST(TexturedWindow, GroundShowsGrassAndRollerShowsItsSpots) {
 TEST(TexturedWindow, ConsoleReportsEachLoadOnItsOwnLine) {
     RunningProgram program;
     ASSERT_TRUE(program.closeWindow(20)) << "the program did not close with its window";
-    EXPECT_EQ(program.output(), allLoaded);
+    EXPECT_EQ(program.output(), allPicturesLoaded);
     const int status = program.stop();
     EXPECT_TRUE(WIFEXITED(status)) << "status " << status;
 }
@@ -102,7 +102,7 @@ TEST(TexturedWindow, KilledProgramHasWrittenEveryLoadingLine) {
     loadingLines(program);
     const int status = program.stop();
     ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << "status " << status;
-    EXPECT_EQ(program.output(), allLoaded);
+    EXPECT_EQ(program.output(), allPicturesLoaded);
 }
 
 // A reader that has gone, as `| head -n1` goes once it has its line: the loading texts then go

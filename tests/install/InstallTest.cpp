@@ -28,7 +28,7 @@ TEST(Install, InstalledProgramFindsItsPicturesFromAnyFolderButPrefersTheWorkingD
                shellQuoted(prefix.path()) + " >/dev/null");
     const std::string executable = prefix.file("bin/rolling-cube");
     const TempDir empty;
-    EXPECT_EQ(startupLines(empty.path(), executable), allLoaded);
+    EXPECT_EQ(startupLines(empty.path(), executable), allPicturesLoaded);
 
     // A picture in the working directory is the one read, even when it is broken.
     const TempDir broken;
@@ -76,14 +76,14 @@ TEST(Install, InstalledProgramFindsItsPicturesWithoutProcAndThroughAHardLink) {
     launch.executable = withoutProc;
     {
         RunningProgram program(empty.path(), launch);
-        EXPECT_EQ(loadingLines(program), allLoaded);
+        EXPECT_EQ(loadingLines(program), allPicturesLoaded);
     }
 
     const TempDir elsewhere;
     ASSERT_EQ(link(executable.c_str(), elsewhere.file("rolling-cube").c_str()), 0);
     launch.executable = elsewhere.file("rolling-cube");
     RunningProgram program(empty.path(), launch);
-    EXPECT_EQ(loadingLines(program), allLoaded);
+    EXPECT_EQ(loadingLines(program), allPicturesLoaded);
 }
 
 }  // namespace

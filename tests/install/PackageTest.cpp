@@ -18,7 +18,7 @@ TEST(Package, UnpackedPackageStartsWithItsPictures) {
     ProgramLaunch launch;
     launch.executable = unpacked.file("usr/bin/rolling-cube");
     RunningProgram program(empty.path(), launch);
-    EXPECT_EQ(loadingLines(program), allLoaded);
+    EXPECT_EQ(loadingLines(program), allPicturesLoaded);
 }
 
 }  // namespace

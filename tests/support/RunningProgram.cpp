@@ -192,11 +192,6 @@ std::string RunningProgram::output() const {
     return text.str();
 }
 
-const std::string allLoaded =
-    "Loading cube texture... Success\n"
-    "Loading ground texture... Success\n"
-    "Loading roller texture... Success\n";
-
 std::string allLoadedBut(int index, const std::string& instead, const std::string& lines) {
     size_t at = lines.find("... ");
     for (int i = 0; i < index; ++i) at = lines.find("... ", at + 1);
@@ -205,7 +200,7 @@ std::string allLoadedBut(int index, const std::string& instead, const std::strin
 }
 
 std::string noneFound() {
-    std::string lines = allLoaded;
+    std::string lines = allPicturesLoaded;
     for (int i = 0; i < 3; ++i) {
         lines =
             allLoadedBut(i, "File Not Found : " + relativePath(startupPictures[i]) + "\n", lines);

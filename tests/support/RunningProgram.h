@@ -82,25 +82,6 @@ class RunningProgram {
 // title before giving the one it last saw.
 std::string titleOnceSettled(const RunningProgram& program, const std::string& expected);
 
-// What the program prints as it reads its pictures, one line for each in the order it reads
-// them, "Loading cube texture... " and then how it went.
-
-// Every picture loaded.
-extern const std::string allLoaded;
-
-// LINES with what follows picture INDEX's (in the program's table) "... ", up to and with its
-// newline, replaced by INSTEAD, the reader's own text with its newline if it writes one: by
-// default, the others load.
-std::string allLoadedBut(int index, const std::string& instead,
-                         const std::string& lines = allLoaded);
-
-// The lines when no picture is found anywhere: each is missing under its relative path.
-std::string noneFound();
-
-// Where the program looks for a picture first, relative to its working directory, e.g.
-// "Textures/Noise.bmp".
-std::string relativePath(const StartupPicture& picture);
-
 // A moment for the program to take in the input just sent and draw a frame or two.
 void settle();
 
@@ -108,6 +89,24 @@ void settle();
 // its title before the pictures are read, so a loaded machine may show the window well before
 // the lines are written: this waits up to ten seconds for all three before giving what is there.
 std::string loadingLines(const RunningProgram& program);
+
+// Those lines when all three pictures load.
+inline constexpr const char* allPicturesLoaded =
+    "Loading cube texture... Success\nLoading ground texture... Success\n"
+    "Loading roller texture... Success\n";
+
+// The same lines with what follows picture INDEX's (in the program's table) "... ", up to and
+// with its newline, replaced by INSTEAD, the reader's own text with its newline if it writes one:
+// by default, the others load.
+std::string allLoadedBut(int index, const std::string& instead,
+                         const std::string& lines = allPicturesLoaded);
+
+// The lines when no picture is found anywhere: each is missing under its relative path.
+std::string noneFound();
+
+// Where the program looks for a picture first, relative to its working directory, e.g.
+// "Textures/Noise.bmp".
+std::string relativePath(const StartupPicture& picture);
 
 // An 8-bit binary PPM ("P6"), as ImageMagick writes one, read as a screenshot; throws if it is
 // anything else or cut short.

@@ -51,7 +51,7 @@ void rebuildWithBlueGround(const std::string& site) {
 
 // Whether the page's status and console say that the program started.
 void expectStarted(const std::string& page) {
-    const std::string started = "console:\n" + allLoaded;
+    const std::string started = std::string("console:\n") + allPicturesLoaded;
     EXPECT_TRUE(page.find("status: \n") != page.npos && page.find(started) != page.npos) << page;
 }
 

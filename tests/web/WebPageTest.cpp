@@ -53,9 +53,9 @@ void expectPicture(const BrowserSession& session, const std::string& shot, Proje
 TEST(WebPage, StartsWithTheDesktopTitleConsoleTextAndPicture) {
     const BrowserSession session({"open", "page:start", "shot:start"});
     // Flushing "Loading cube texture... " before "Success" must not split the line.
-    EXPECT_EQ(session.page("start"), pageWith("Perspective Projection", allLoaded));
+    EXPECT_EQ(session.page("start"), pageWith("Perspective Projection", allPicturesLoaded));
     const std::string console = session.browserConsole();
-    std::istringstream lines(allLoaded);
+    std::istringstream lines(allPicturesLoaded);
     for (std::string line; std::getline(lines, line);) {
         EXPECT_NE(console.find("log: " + line + "\n"), std::string::npos) << line << " not in\n"
                                                                           << console;
@@ -72,12 +72,12 @@ TEST(WebPage, OnlyLowerCaseOAndPSwitchTheProjection) {
          "key:o", "wait-title:Ortho Projection", "frames:3", "page:ortho", "shot:ortho", "key:o",
          "frames:3", "page:twice", "key:p", "wait-title:Perspective Projection", "frames:3",
          "page:back", "shot:back"});
-    EXPECT_EQ(session.page("others"), pageWith("Perspective Projection", allLoaded));
+    EXPECT_EQ(session.page("others"), pageWith("Perspective Projection", allPicturesLoaded));
     expectPicture(session, "others", Projection::Perspective);
-    EXPECT_EQ(session.page("ortho"), pageWith("Ortho Projection", allLoaded));
+    EXPECT_EQ(session.page("ortho"), pageWith("Ortho Projection", allPicturesLoaded));
     expectPicture(session, "ortho", Projection::Ortho);
-    EXPECT_EQ(session.page("twice"), pageWith("Ortho Projection", allLoaded));
-    EXPECT_EQ(session.page("back"), pageWith("Perspective Projection", allLoaded));
+    EXPECT_EQ(session.page("twice"), pageWith("Ortho Projection", allPicturesLoaded));
+    EXPECT_EQ(session.page("back"), pageWith("Perspective Projection", allPicturesLoaded));
     expectPicture(session, "back", Projection::Perspective);
 }
 

@@ -89,7 +89,7 @@ TEST(WindowsProgram, StartedElsewhereFindsItsPicturesAndAnswersKeysAndMouse) {
     ASSERT_TRUE(found(WINE)) << "Wine is missing";
     const TempDir scratch, elsewhere;
     RunningProgram program(elsewhere.path(), underWine(unpack(scratch)));
-    EXPECT_EQ(plainLoadingLines(program), allLoaded);
+    EXPECT_EQ(plainLoadingLines(program), allPicturesLoaded);
     EXPECT_EQ(program.title(), "Perspective Projection");
     worldview::expectPicture(program, worldview::startingPicture());
 
