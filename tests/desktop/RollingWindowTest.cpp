@@ -55,9 +55,8 @@ ScreenRect onScreen(double xMin, double xMax, double yMin, double yMax, double z
 std::vector<ScreenRect> rollerReach() {
     std::vector<ScreenRect> reach;
     for (const rollerworld::Place& place : rollerworld::rollerPlaces()) {
-        const rollerworld::Room room = rollerworld::roomOf(place, 0);
-        reach.push_back(onScreen(room.xMin, room.xMax, 0, rollerworld::rollerDiagonal, room.zMin,
-                                 room.zMax, 2));
+        reach.push_back(onScreen(place.xMin, place.xMax, 0, rollerworld::rollerDiagonal, place.zMin,
+                                 place.zMax, 2));
     }
     return reach;
 }

@@ -4,7 +4,6 @@
 #include <random>
 
 #include "TestVec.h"
-#include "Vector3Checks.h"
 #include "app/StartingCamera.h"
 #include "math/Vector3.h"
 

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 #include <set>
 #include <string>
@@ -81,16 +80,22 @@ inline int freeNeighbourCount(Cell c) {
 }
 
 // Each place the roller may take, once: resting on a free cell (to is from), or tipping between
-// it and its free neighbour towards +x or +z.
+// it and its free neighbour towards +x or +z; and the ground it covers there, over both cells.
 struct Place {
     Cell from, to;
+    double xMin, xMax, zMin, zMax;
 };
 
 inline std::vector<Place> rollerPlaces() {
+    const double h = worldRoller.halfEdge;
     std::vector<Place> places;
     for (const Cell& from : freeCells()) {
         for (int d : {RollNone, RollPosX, RollPosZ}) {
-            if (isFree(neighbour(from, d))) places.push_back({from, neighbour(from, d)});
+            const Cell to = neighbour(from, d);
+            if (isFree(to)) {
+                places.push_back(
+                    {from, to, from.first - h, to.first + h, from.second - h, to.second + h});
+            }
         }
     }
     return places;
@@ -98,19 +103,6 @@ inline std::vector<Place> rollerPlaces() {
 
 // While the roller tips it stays within its diagonal of the edge it turns about.
 inline const double rollerDiagonal = 2 * worldRoller.halfEdge * std::sqrt(2.0);
-
-// The ground a roller covers at a place, over its one or two cells and MARGIN further.
-struct Room {
-    double xMin, xMax, zMin, zMax;
-};
-
-inline Room roomOf(const Place& place, double margin) {
-    const double h = worldRoller.halfEdge + margin;
-    return {std::min(place.from.first, place.to.first) - h,
-            std::max(place.from.first, place.to.first) + h,
-            std::min(place.from.second, place.to.second) - h,
-            std::max(place.from.second, place.to.second) + h};
-}
 
 inline int reverseOf(int direction) { return (direction + 2) % 4; }
 

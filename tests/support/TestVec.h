@@ -39,6 +39,13 @@ inline Vec rotated(const Vec& v, const Vec& axis, double angle) {
             v.z * c + kv.z * s + k.z * along};
 }
 
+// Each component exactly as given, for arithmetic that is exact for the values.
+inline void expectEqual(const Vector3& actual, float x, float y, float z) {
+    EXPECT_EQ(actual.x, x);
+    EXPECT_EQ(actual.y, y);
+    EXPECT_EQ(actual.z, z);
+}
+
 inline void expectNear(const Vector3& actual, const Vec& expected, double tolerance = 1e-6) {
     EXPECT_NEAR(actual.x, expected.x, tolerance);
     EXPECT_NEAR(actual.y, expected.y, tolerance);

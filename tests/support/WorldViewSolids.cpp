@@ -29,10 +29,10 @@ void View::addSolids() {
     constexpr double margin = 1.0;
     const double reach = rollerworld::rollerDiagonal + margin;
     for (const rollerworld::Place& place : rollerworld::rollerPlaces()) {
-        const rollerworld::Room room = rollerworld::roomOf(place, margin);
         const bool resting = place.to == place.from;
-        Solid solid{{room.xMin, 0, room.zMin},
-                    {room.xMax, resting ? 2 * (worldRoller.halfEdge + margin) : reach, room.zMax},
+        Solid solid{{place.xMin - margin, 0, place.zMin - margin},
+                    {place.xMax + margin, resting ? 2 * (worldRoller.halfEdge + margin) : reach,
+                     place.zMax + margin},
                     {Seen::Unknown, -1, true}};
         solid.round = !resting;
         solid.lineAlongZ = place.to.first != place.from.first;
