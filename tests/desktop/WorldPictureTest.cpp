@@ -95,19 +95,16 @@ TEST(WorldPicture, OrthoAlsoShowsTheNearBlocksAndDiffersAsTheProjectionsPredict)
 
     RunningProgram program;
     waitForFirstFrames();
-    program.key("o");
-    EXPECT_EQ(titleOnceSettled(program, "Ortho Projection"), "Ortho Projection");
+    EXPECT_EQ(titleAfterKey(program, "o", "Ortho Projection"), "Ortho Projection");
     auto shot = expectPicture(program, ortho);
     expectNotThere(shot, leftByOrtho);
     EXPECT_GT(countLookingLike(shot, blockColours[blue]), 0);
     EXPECT_GT(countLookingLike(shot, blockColours[magenta]), 0);
 
     // A second o changes nothing; p brings back exactly the starting picture.
-    program.key("o");
-    EXPECT_EQ(titleOnceSettled(program, "Ortho Projection"), "Ortho Projection");
+    EXPECT_EQ(titleAfterKey(program, "o", "Ortho Projection"), "Ortho Projection");
     expectPicture(program, ortho);
-    program.key("p");
-    EXPECT_EQ(titleOnceSettled(program, "Perspective Projection"), "Perspective Projection");
+    EXPECT_EQ(titleAfterKey(program, "p", "Perspective Projection"), "Perspective Projection");
     shot = expectPicture(program, perspective);
     expectNotThere(shot, leftByPerspective);
     EXPECT_EQ(countLookingLike(shot, blockColours[blue]), 0);

@@ -222,7 +222,9 @@ std::string loadingLines(const RunningProgram& program) {
         });
 }
 
-std::string titleOnceSettled(const RunningProgram& program, const std::string& expected) {
+std::string titleAfterKey(RunningProgram& program, const std::string& key,
+                          const std::string& expected) {
+    program.key(key);
     return pollUntil(
         std::chrono::seconds(10), [&] { return program.title(); },
         [&](const std::string& title) { return title == expected; });

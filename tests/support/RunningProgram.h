@@ -77,10 +77,11 @@ class RunningProgram {
     int status_ = 0;
 };
 
-// The program's title after the key just sent: a loaded machine may take a while to deliver the
+// Sends KEY and gives the program's title then: a loaded machine may take a while to deliver the
 // key and let the program retitle its window, so this waits up to ten seconds for the expected
 // title before giving the one it last saw.
-std::string titleOnceSettled(const RunningProgram& program, const std::string& expected);
+std::string titleAfterKey(RunningProgram& program, const std::string& key,
+                          const std::string& expected);
 
 // A moment for the program to take in the input just sent and draw a frame or two.
 void settle();

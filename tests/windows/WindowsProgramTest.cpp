@@ -93,10 +93,8 @@ TEST(WindowsProgram, StartedElsewhereFindsItsPicturesAndAnswersKeysAndMouse) {
     EXPECT_EQ(program.title(), "Perspective Projection");
     worldview::expectPicture(program, worldview::startingPicture());
 
-    program.key("o");
-    EXPECT_EQ(titleOnceSettled(program, "Ortho Projection"), "Ortho Projection");
-    program.key("p");
-    EXPECT_EQ(titleOnceSettled(program, "Perspective Projection"), "Perspective Projection");
+    EXPECT_EQ(titleAfterKey(program, "o", "Ortho Projection"), "Ortho Projection");
+    EXPECT_EQ(titleAfterKey(program, "p", "Perspective Projection"), "Perspective Projection");
 
     EXPECT_TRUE(aSecondsFlightNearsTheRedBlock(program));
     EXPECT_TRUE(program.alive());
