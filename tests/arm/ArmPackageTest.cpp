@@ -22,12 +22,12 @@ void checkPackageAndRun(const std::string& arch, const std::string& qemu, const 
     ASSERT_EQ(qemu.find("NOTFOUND"), std::string::npos) << "qemu-user is missing";
     const std::string deb = folder + "/rolling-cube_" PACKAGE_VERSION "_" + arch + ".deb";
     ASSERT_TRUE(std::ifstream(deb).good()) << deb << " is missing: scripts/package.sh makes it";
-    EXPECT_EQ(runCommand("dpkg-deb -f '" + deb + "' Architecture"), arch + "\n");
+    EXPECT_EQ(runCommand("dpkg-deb -f " + shellQuoted(deb) + " Architecture"), arch + "\n");
     // dpkg-shlibdeps found the sysroot's GLUT and the package it came from.
-    EXPECT_NE(runCommand("dpkg-deb -f '" + deb + "' Depends").find("libglut"), std::string::npos);
+    EXPECT_NE(runCommand("dpkg-deb -f " + shellQuoted(deb) + " Depends").find("libglut"), std::string::npos);
 
     const TempDir unpacked, elsewhere;
-    runCommand("dpkg-deb -x '" + deb + "' '" + unpacked.path() + "'");
+    runCommand("dpkg-deb -x " + shellQuoted(deb) + " " + shellQuoted(unpacked.path()));
     ProgramLaunch launch;
     launch.executable = qemu;
     const std::string sysroot = folder + "/sysroot";

@@ -58,7 +58,7 @@ TEST(Install, InstalledProgramFindsItsPicturesWithoutProcAndThroughAHardLink) {
     runCommand("cmake -S " + shellQuoted(ROLLING_CUBE_SOURCE_DIR) + " -B '" + build +
                "' -DROLLING_CUBE_TESTS=OFF -DCMAKE_INSTALL_PREFIX='" + prefix +
                "' >/dev/null && cmake --build '" + build +
-               "' -j2 --target rolling-cube >/dev/null && cmake --install '" + build +
+               "' -j$(nproc) --target rolling-cube >/dev/null && cmake --install '" + build +
                "' >/dev/null");
     const std::string executable = prefix + "/bin/rolling-cube";
     const TempDir empty;

@@ -80,7 +80,7 @@ TEST(Release, SourceArchiveIsTheCommittedTreeAndBuildsWithoutTests) {
     runCommand("cmake -S " + shellQuoted(folder + "/" + top) + " -B " +
                shellQuoted(folder + "/build") +
                " -DCMAKE_BUILD_TYPE=Release -DROLLING_CUBE_TESTS=OFF >/dev/null && cmake --build " +
-               shellQuoted(folder + "/build") + " -j2 >/dev/null");
+               shellQuoted(folder + "/build") + " -j$(nproc) >/dev/null");
     EXPECT_TRUE(std::filesystem::exists(folder + "/build/rolling-cube"));
 }
 

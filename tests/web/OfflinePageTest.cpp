@@ -8,6 +8,7 @@
 
 #include "BrowserSession.h"
 #include "PicturePrediction.h"
+#include "RunningProgram.h"
 
 // The page as a visitor keeps it: installable, started again without a network, and replaced as
 // a whole once the site is rebuilt.
@@ -31,7 +32,8 @@ void copySite(const std::string& from, const std::string& to) {
 
 // The build's own last step, which writes the site's service worker.
 void writeServiceWorker(const std::string& site) {
-    runCommand("cmake -DSITE='" + site + "' -P '" ROLLING_CUBE_SERVICE_WORKER_SCRIPT "'");
+    runCommand("cmake -DSITE=" + shellQuoted(site) + " -P " +
+               shellQuoted(ROLLING_CUBE_SERVICE_WORKER_SCRIPT));
 }
 
 // The site as a rebuild with an all-blue ground picture leaves it: the copy's rolling-cube.data

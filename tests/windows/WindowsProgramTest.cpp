@@ -22,7 +22,7 @@ const std::string zip = WINDOWS_ZIP;
 // The zip's one folder, unpacked under scratch.
 std::string unpack(const TempDir& scratch) {
     const std::string target = scratch.file("Spiele in Łódź");
-    runCommand("unzip -q '" + zip + "' -d '" + target + "'");
+    runCommand("unzip -q " + shellQuoted(zip) + " -d " + shellQuoted(target));
     return target + "/" WINDOWS_FOLDER;
 }
 
@@ -55,7 +55,7 @@ TEST(WindowsZip, HoldsOneFolderWhoseProgramNeedsOnlyWindowsOwnLibraries) {
           "/Textures/Noise.bmp", "/Textures/Spot.bmp", "/rolling-cube.exe"}) {
         names += std::string(WINDOWS_FOLDER) + name + "\n";
     }
-    EXPECT_EQ(runCommand("unzip -Z1 '" + zip + "'"), names);
+    EXPECT_EQ(runCommand("unzip -Z1 " + shellQuoted(zip)), names);
 
     const TempDir scratch;
     const std::string folder = unpack(scratch);
@@ -75,7 +75,8 @@ TEST(WindowsZip, HoldsOneFolderWhoseProgramNeedsOnlyWindowsOwnLibraries) {
                                               "user32.dll",   "winmm.dll"};
     const std::string exe = folder + "/rolling-cube.exe";
     std::istringstream imports(
-        runCommand("'" MINGW_OBJDUMP "' -p '" + exe + "' | sed -n 's/.*DLL Name: //p'"));
+        runCommand(shellQuoted(MINGW_OBJDUMP) + " -p " + shellQuoted(exe) +
+                   " | sed -n 's/.*DLL Name: //p'"));
     int count = 0;
     for (std::string dll; std::getline(imports, dll); ++count) {
         std::transform(dll.begin(), dll.end(), dll.begin(),
@@ -106,7 +107,7 @@ TEST(WindowsProgram, WithoutItsPicturesSaysSoAndDrawsInPlainColour) {
     const std::string folder = unpack(scratch);
     // A folder in place of the cube's picture, which Windows cannot open: its message names the
     // whole path beside the executable, Wine's Z: drive and the letters beyond ASCII included.
-    runCommand("cd '" + folder + "/Textures' && rm *.bmp && mkdir Noise.bmp");
+    runCommand("cd " + shellQuoted(folder + "/Textures") + " && rm *.bmp && mkdir Noise.bmp");
     std::string windowsFolder = "Z:" + folder;
     std::replace(windowsFolder.begin(), windowsFolder.end(), '/', '\\');
     RunningProgram program(elsewhere.path(), underWine(folder));
@@ -130,7 +131,7 @@ TEST(WindowsProgram, WithoutItsPicturesSaysSoAndDrawsInPlainColour) {
     ProgramLaunch onConsole = underWine(folder);
     onConsole.executable = "/bin/sh";
     onConsole.arguments = {"-c", "exec script -qec \"$0\" /dev/null </dev/null",
-                           "'" WINE "' '" + folder + "/rolling-cube.exe'"};
+                           shellQuoted(WINE) + " " + shellQuoted(folder + "/rolling-cube.exe")};
     RunningProgram console(elsewhere.path(), onConsole);
     const std::string shown =
         std::regex_replace(loadingLines(console), std::regex("\x1b\\[[?0-9;]*[A-Za-z]"), "");
