@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     Display* display = openWatchedDisplay();
-    sendDeleteWindow(display, static_cast<Window>(window));
+    askWindowToClose(display, window);
     XCloseDisplay(display);
     return 0;
 }

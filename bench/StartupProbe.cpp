@@ -38,7 +38,7 @@ pid_t start(const char* program, const char* workingDirectory) {
 
 // Ends the program the gentle way first, so each start begins on a quiet display.
 void finish(Display* display, Window window, pid_t pid) {
-    if (window != 0) sendDeleteWindow(display, window);
+    if (window != 0) askWindowToClose(display, window);
     const double deadline = nowMs() + 10000.0;
     while (nowMs() < deadline) {
         if (waitpid(pid, nullptr, WNOHANG) == pid) return;

@@ -2,7 +2,7 @@
 
 #include <X11/Xlib.h>
 
-#include "DeleteWindowRequest.h"
+#include "WindowClose.h"
 
 // Small Xlib helpers for watching and closing the program's window from outside it.
 

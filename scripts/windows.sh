@@ -105,7 +105,8 @@ stage=$out/stage
 rm -rf "$stage"
 mkdir -p "$stage/$name/Textures"
 cp "$out/program/rolling-cube.exe" "$stage/$name/"
-cp Textures/Noise.bmp Textures/Grass.bmp Textures/Spot.bmp "$stage/$name/Textures/"
+read -r -a pictures < <(sed -n 's/^set(ROLLING_CUBE_PICTURES \(.*\))$/\1/p' cmake/Pictures.cmake)
+for picture in "${pictures[@]}"; do cp "Textures/$picture" "$stage/$name/Textures/"; done
 # Text files with Windows' line ends, so that any editor there shows them as written. freeglut
 # and the MinGW-w64 thread library are linked in, so their notices go with the program.
 {

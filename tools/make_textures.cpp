@@ -5,6 +5,18 @@
 
 #include "BmpWriter.h"
 #include "Pictures.h"
+#include "app/StartupPictures.h"
+
+namespace {
+
+// Each picture is drawn for what it covers.
+Picture draw(GLuint Scene::*slot, int size) {
+    if (slot == &Scene::cubeTexture) return drawNoise(size);
+    if (slot == &Scene::groundTexture) return drawGrass(size);
+    return drawSpot(size);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -14,17 +26,9 @@ int main(int argc, char** argv) {
     // A power of two, which every OpenGL accepts for a texture.
     const int size = 256;
     const std::string directory = argv[1];
-    const struct {
-        const char* name;
-        Picture picture;
-    } outputs[] = {
-        {"Noise.bmp", drawNoise(size)},
-        {"Grass.bmp", drawGrass(size)},
-        {"Spot.bmp", drawSpot(size)},
-    };
-    for (const auto& output : outputs) {
-        const std::string path = directory + "/" + output.name;
-        if (!writeBmp(output.picture, path)) {
+    for (const StartupPicture& picture : startupPictures) {
+        const std::string path = directory + "/" + picture.file;
+        if (!writeBmp(draw(picture.slot, size), path)) {
             std::fprintf(stderr, "cannot write %s\n", path.c_str());
             return 1;
         }

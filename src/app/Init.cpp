@@ -3,32 +3,36 @@
 #include <GL/gl.h>
 
 #include <cstdio>
+#include <string>
 
 #include "app/AppState.h"
 #include "app/Clock.h"
 #include "app/PicturePath.h"
 #include "app/Projection.h"
 #include "app/StartingCamera.h"
+#include "app/StartupPictures.h"
 #include "platform/Console.h"
+#include "texture/TextureLoader.h"
 
 namespace {
 
 // Each text is written out at once, whatever standard output is: on a terminal the user sees
 // which file is being read, and a log file or pipe keeps every line even if the program is
 // killed later.
-void loadOne(const char* what, int (Scene::*load)(const char*), Scene& scene, const char* path) {
-    platform::print("Loading %s texture... ", what);
+void loadOne(const StartupPicture& picture, Scene& scene) {
+    platform::print("Loading %s texture... ", picture.what);
     std::fflush(stdout);
-    if ((scene.*load)(picturePath(path).c_str()) == 1) platform::print("Success\n");
+    const std::string path = std::string(pictureFolder) + picture.file;
+    if (loadTexture(picturePath(path.c_str()).c_str(), scene.*picture.slot) == 1) {
+        platform::print("Success\n");
+    }
     std::fflush(stdout);
 }
 
 }  // namespace
 
 void loadStartupTextures(Scene& scene) {
-    loadOne("cube", &Scene::loadCubeTexture, scene, "Textures/Noise.bmp");
-    loadOne("ground", &Scene::loadGroundTexture, scene, "Textures/Grass.bmp");
-    loadOne("roller", &Scene::loadRollerTexture, scene, "Textures/Spot.bmp");
+    for (const StartupPicture& picture : startupPictures) loadOne(picture, scene);
 }
 
 void setUpGlState() {

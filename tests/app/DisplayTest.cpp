@@ -68,9 +68,10 @@ TEST(Display, ShowsTheGroundFromTheCameraOverTheGreyBackground) {
     const WindowPoint farEdge = project(-200, 0, -500);
     ASSERT_GT(farEdge.y, 0);
     ASSERT_LT(farEdge.y + 10, 480);
-    expectColour(shownPixel(farEdge.x, farEdge.y + 10), 64, 64, 64);
-    expectColour(shownPixel(5, 475), 64, 64, 64);
-    expectColour(shownPixel(635, 475), 64, 64, 64);
+    for (const Rgb& shown :
+         {shownPixel(farEdge.x, farEdge.y + 10), shownPixel(5, 475), shownPixel(635, 475)}) {
+        EXPECT_TRUE(isBackground(shown)) << shown;
+    }
 
     // Just on the near side of that edge, and in the open in front of the blocks, is the
     // untextured ground in the roller's cyan.
@@ -91,7 +92,7 @@ TEST(Display, LooksWhereTheCameraGlobalsPoint) {
     paintMarker();
     display();
     for (const auto& at : {WindowPoint{5, 5}, WindowPoint{320, 240}, WindowPoint{630, 470}}) {
-        expectColour(shownPixel(at.x, at.y), 64, 64, 64);
+        EXPECT_TRUE(isBackground(shownPixel(at.x, at.y))) << shownPixel(at.x, at.y);
     }
 
     // Straight down from high above the roller, the picture's middle is the roller's top and

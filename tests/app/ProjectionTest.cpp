@@ -15,31 +15,6 @@ using gltransform::Matrix;
 
 Matrix current(GLenum which) { return gltransform::currentMatrix(which); }
 
-// The standard perspective matrix for a vertical field of view in degrees.
-Matrix perspective(double fovy, double aspect, double zNear, double zFar) {
-    const double f = 1.0 / std::tan(fovy * M_PI / 360.0);
-    Matrix m{};
-    m[0] = f / aspect;
-    m[5] = f;
-    m[10] = (zFar + zNear) / (zNear - zFar);
-    m[11] = -1.0;
-    m[14] = 2.0 * zFar * zNear / (zNear - zFar);
-    return m;
-}
-
-Matrix orthographic(double left, double right, double bottom, double top, double zNear,
-                    double zFar) {
-    Matrix m{};
-    m[0] = 2.0 / (right - left);
-    m[5] = 2.0 / (top - bottom);
-    m[10] = -2.0 / (zFar - zNear);
-    m[12] = -(right + left) / (right - left);
-    m[13] = -(top + bottom) / (top - bottom);
-    m[14] = -(zFar + zNear) / (zFar - zNear);
-    m[15] = 1.0;
-    return m;
-}
-
 void expectMatrix(const Matrix& actual, const Matrix& expected) {
     for (int i = 0; i < 16; ++i) {
         EXPECT_NEAR(actual[i], expected[i], 1e-6 * std::fabs(expected[i]) + 1e-9)
@@ -60,31 +35,37 @@ void loadMarkerModelview() {
     glTranslatef(3.0f, -4.0f, 5.0f);
 }
 
-const Matrix windowPerspective = perspective(30.0, 640.0f / 480.0f, 10.0, 10000.0);
-const Matrix windowOrtho = orthographic(-320, 320, -240, 240, 10, 10000);
+const Matrix windowPerspective = gltransform::perspective(30.0, 640.0f / 480.0f, 10.0, 10000.0);
+const Matrix windowOrtho = gltransform::orthographic(-320, 320, -240, 240, 10, 10000);
+
+// Perspective is thirty degrees at the window's aspect; orthographic maps one unit to a pixel.
+struct Setter {
+    const char* name;
+    void (*set)();
+    const Matrix* matrix;
+};
+
+// Names each case in the test's name.
+void PrintTo(const Setter& setter, std::ostream* out) { *out << setter.name; }
+
+class ProjectionSetter : public testing::TestWithParam<Setter> {};
 
 }  // namespace
 
-TEST(Projection, PerspectiveIsThirtyDegreesAtTheWindowsAspect) {
+TEST_P(ProjectionSetter, LoadsItsMatrixAndLeavesTheModelview) {
     testwindow::open();
     loadMarkerModelview();
     const Matrix marker = current(GL_MODELVIEW_MATRIX);
-    setPerspective();
-    expectMatrix(current(GL_PROJECTION_MATRIX), windowPerspective);
+    GetParam().set();
+    expectMatrix(current(GL_PROJECTION_MATRIX), *GetParam().matrix);
     // Only the projection matrix is replaced, and drawing goes on in the modelview matrix.
     EXPECT_EQ(matrixMode(), GL_MODELVIEW);
     expectMatrix(current(GL_MODELVIEW_MATRIX), marker);
 }
 
-TEST(Projection, OrthographicMapsOneUnitToOnePixel) {
-    testwindow::open();
-    loadMarkerModelview();
-    const Matrix marker = current(GL_MODELVIEW_MATRIX);
-    setOrthographic();
-    expectMatrix(current(GL_PROJECTION_MATRIX), windowOrtho);
-    EXPECT_EQ(matrixMode(), GL_MODELVIEW);
-    expectMatrix(current(GL_MODELVIEW_MATRIX), marker);
-}
+INSTANTIATE_TEST_SUITE_P(Projection, ProjectionSetter,
+                         testing::Values(Setter{"Perspective", setPerspective, &windowPerspective},
+                                         Setter{"Orthographic", setOrthographic, &windowOrtho}));
 
 TEST(Projection, KeysOAndPSwitchAndEveryOtherKeyIsIgnored) {
     testwindow::open();

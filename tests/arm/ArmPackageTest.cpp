@@ -47,10 +47,8 @@ void checkPackageAndRun(const std::string& arch, const std::string& qemu, const 
         lightest = std::max(lightest, c.g);
     }
     EXPECT_GT(lightest - darkest, 60);
-    program.key("o");
-    EXPECT_EQ(titleOnceSettled(program, "Ortho Projection"), "Ortho Projection");
-    program.key("p");
-    EXPECT_EQ(titleOnceSettled(program, "Perspective Projection"), "Perspective Projection");
+    EXPECT_EQ(titleAfterKey(program, "o", "Ortho Projection"), "Ortho Projection");
+    EXPECT_EQ(titleAfterKey(program, "p", "Perspective Projection"), "Perspective Projection");
 }
 
 }  // namespace

@@ -8,14 +8,10 @@
 TEST(ProjectionKeys, TitleFollowsTheProjectionInUse) {
     RunningProgram program;
     EXPECT_EQ(program.title(), "Perspective Projection");
-    program.key("o");
-    EXPECT_EQ(titleOnceSettled(program, "Ortho Projection"), "Ortho Projection");
-    program.key("o");
-    EXPECT_EQ(titleOnceSettled(program, "Ortho Projection"), "Ortho Projection");
-    program.key("p");
-    EXPECT_EQ(titleOnceSettled(program, "Perspective Projection"), "Perspective Projection");
-    program.key("p");
-    EXPECT_EQ(titleOnceSettled(program, "Perspective Projection"), "Perspective Projection");
+    EXPECT_EQ(titleAfterKey(program, "o", "Ortho Projection"), "Ortho Projection");
+    EXPECT_EQ(titleAfterKey(program, "o", "Ortho Projection"), "Ortho Projection");
+    EXPECT_EQ(titleAfterKey(program, "p", "Perspective Projection"), "Perspective Projection");
+    EXPECT_EQ(titleAfterKey(program, "p", "Perspective Projection"), "Perspective Projection");
     EXPECT_TRUE(program.alive());
 }
 
@@ -27,8 +23,7 @@ TEST(ProjectionKeys, OnlyTheLowerCaseLettersSwitch) {
     for (const char* ignored : {"O", "x", "Escape", "space"}) program.key(ignored);
     settle();
     EXPECT_EQ(program.title(), "Perspective Projection");
-    program.key("o");
-    ASSERT_EQ(titleOnceSettled(program, "Ortho Projection"), "Ortho Projection");
+    ASSERT_EQ(titleAfterKey(program, "o", "Ortho Projection"), "Ortho Projection");
     program.key("P");
     settle();
     EXPECT_EQ(program.title(), "Ortho Projection");

@@ -9,12 +9,11 @@
 #include <utility>
 #include <vector>
 
-#include "../scene/RollerWorld.h"
 #include "BmpBytes.h"
+#include "RollerWorld.h"
 #include "RunningProgram.h"
 #include "TestFiles.h"
-#include "app/StartingCamera.h"
-#include "scene/Scene.h"
+#include "WorldView.h"
 
 namespace {
 
@@ -22,25 +21,15 @@ namespace {
 // show exactly their own colours and the ground is white, so that each thing in a screenshot
 // can be told by its colour alone.
 void putPlainWhiteTextures(const TempDir& directory) {
-    std::filesystem::create_directory(directory.file("Textures"));
+    std::filesystem::create_directory(directory.file(pictureFolder));
     BmpHeader header;
     header.width = 4;
     header.height = 4;
     const std::string white =
         bmpFile(header, paddedRows(4, 4, 0, [](int, int, int) { return 255; }));
-    for (const char* name : {"Noise.bmp", "Grass.bmp", "Spot.bmp"}) {
-        writeFile(directory.file(std::string("Textures/") + name), white);
+    for (const StartupPicture& picture : startupPictures) {
+        writeFile(directory.file(relativePath(picture)), white);
     }
-}
-
-const double invRoot2 = 1.0 / std::sqrt(2.0);
-
-// The orthographic view from the starting camera shows one unit as one pixel: x runs straight
-// across, and as the camera looks 45 degrees down towards -z, a point's row from the top grows
-// with z - y.
-double columnOf(double x) { return 320 + (x - startingEye.x); }
-double rowOf(double y, double z) {
-    return 240 + ((z - startingEye.z) - (y - startingEye.y)) * invRoot2;
 }
 
 struct ScreenRect {
@@ -48,24 +37,26 @@ struct ScreenRect {
     bool contains(double c, double r) const { return c >= c0 && c <= c1 && r >= r0 && r <= r1; }
 };
 
+// The orthographic view from the starting camera: x runs straight across the screen, and as the
+// camera looks 45 degrees down towards -z, a point's row grows with z - y. So a box's corner
+// nearest the camera and highest up is its rectangle's top left, the opposite one its bottom
+// right.
+ScreenRect onScreen(double xMin, double xMax, double yMin, double yMax, double zMin, double zMax,
+                    double margin) {
+    static const worldview::View ortho(worldview::Projection::Ortho);
+    ScreenRect rect{};
+    EXPECT_TRUE(ortho.toScreen(xMin, yMax, zMin, rect.c0, rect.r0));
+    EXPECT_TRUE(ortho.toScreen(xMax, yMin, zMax, rect.c1, rect.r1));
+    return {rect.c0 - margin, rect.c1 + margin, rect.r0 - margin, rect.r1 + margin};
+}
+
 // Everything a roller can cover on screen while it rests on a free cell or tips over to a free
 // neighbour: it stays above the two cells and never rises higher than the cube's diagonal.
 std::vector<ScreenRect> rollerReach() {
-    constexpr double margin = 2;
-    const double h = worldRoller.halfEdge;
-    const double top = 2 * h * std::sqrt(2.0);
     std::vector<ScreenRect> reach;
-    for (const rollerworld::Cell& from : rollerworld::freeCells()) {
-        for (int d = RollNegX; d <= RollNone; ++d) {
-            const rollerworld::Cell to = rollerworld::neighbour(from, d);  // from itself: resting
-            if (!rollerworld::isFree(to)) continue;
-            const double xMin = std::min(from.first, to.first) - h;
-            const double xMax = std::max(from.first, to.first) + h;
-            const double zMin = std::min(from.second, to.second) - h;
-            const double zMax = std::max(from.second, to.second) + h;
-            reach.push_back({columnOf(xMin) - margin, columnOf(xMax) + margin,
-                             rowOf(top, zMin) - margin, rowOf(0, zMax) + margin});
-        }
+    for (const rollerworld::Place& place : rollerworld::rollerPlaces()) {
+        reach.push_back(onScreen(place.xMin, place.xMax, 0, rollerworld::rollerDiagonal, place.zMin,
+                                 place.zMax, 2));
     }
     return reach;
 }
@@ -77,21 +68,15 @@ struct BlockPixels {
 
 // For each block, the on-screen pixels of its top face that no roller in a place it may take
 // can hide. A roller that went into a block would stand over its top face and hide them.
-std::vector<BlockPixels> pixelsNoRollerCanHide(const Scene& world) {
-    constexpr double inset = 3;
+std::vector<BlockPixels> pixelsNoRollerCanHide() {
     const std::vector<ScreenRect> reach = rollerReach();
     std::vector<BlockPixels> blocks;
-    for (const auto& cube : world.cubes) {
-        const double x = cube->position.x;
-        const double z = cube->position.z;
-        const double top = cube->position.y + cube->halfSize[1];
-        const ScreenRect face{
-            columnOf(x - cube->halfSize[0]) + inset, columnOf(x + cube->halfSize[0]) - inset,
-            rowOf(top, z - cube->halfSize[2]) + inset, rowOf(top, z + cube->halfSize[2]) - inset};
-        BlockPixels block{
-            {static_cast<int>(cube->color[0] * 255), static_cast<int>(cube->color[1] * 255),
-             static_cast<int>(cube->color[2] * 255)},
-            {}};
+    for (int b = 0; b < blockCount; ++b) {
+        const CubeLayout& cube = worldCubes[b];
+        const double top = cube.y + cube.hy;
+        const ScreenRect face = onScreen(cube.x - cube.hx, cube.x + cube.hx, top, top,
+                                         cube.z - cube.hz, cube.z + cube.hz, -3);
+        BlockPixels block{blockColours[b].shown, {}};
         for (int c = 0; c < 640; ++c) {
             for (int r = 0; r < 480; ++r) {
                 const double cc = c + 0.5;
@@ -118,8 +103,7 @@ const Rgb cyan{0, 255, 255};
 // With plain white pictures the ground is white, the roller exactly cyan and every block its
 // own colour, so the roller can be found in each screenshot by its colour.
 TEST(RollingWindow, TheRollerMovesAboutAndNeverHidesABlock) {
-    const Scene world;  // the layout the program shows
-    const std::vector<BlockPixels> blocks = pixelsNoRollerCanHide(world);
+    const std::vector<BlockPixels> blocks = pixelsNoRollerCanHide();
     const std::vector<ScreenRect> reach = rollerReach();
     int blocksInView = 0;
     for (const BlockPixels& block : blocks) blocksInView += block.pixels.size() >= 100 ? 1 : 0;

@@ -14,7 +14,6 @@
 
 namespace {
 
-using worldview::blockColours;
 using worldview::expectPicture;
 using worldview::looksLike;
 using worldview::Pixel;
@@ -22,7 +21,7 @@ using worldview::Prediction;
 using worldview::Projection;
 using worldview::Seen;
 
-int countLookingLike(const RunningProgram::Screenshot& shot, const worldview::BlockColour& b) {
+int countLookingLike(const RunningProgram::Screenshot& shot, const BlockColour& b) {
     int count = 0;
     for (int row = 0; row < shot.height; ++row) {
         for (int column = 0; column < shot.width; ++column) {
@@ -96,19 +95,16 @@ TEST(WorldPicture, OrthoAlsoShowsTheNearBlocksAndDiffersAsTheProjectionsPredict)
 
     RunningProgram program;
     waitForFirstFrames();
-    program.key("o");
-    EXPECT_EQ(titleOnceSettled(program, "Ortho Projection"), "Ortho Projection");
+    EXPECT_EQ(titleAfterKey(program, "o", "Ortho Projection"), "Ortho Projection");
     auto shot = expectPicture(program, ortho);
     expectNotThere(shot, leftByOrtho);
     EXPECT_GT(countLookingLike(shot, blockColours[blue]), 0);
     EXPECT_GT(countLookingLike(shot, blockColours[magenta]), 0);
 
     // A second o changes nothing; p brings back exactly the starting picture.
-    program.key("o");
-    EXPECT_EQ(titleOnceSettled(program, "Ortho Projection"), "Ortho Projection");
+    EXPECT_EQ(titleAfterKey(program, "o", "Ortho Projection"), "Ortho Projection");
     expectPicture(program, ortho);
-    program.key("p");
-    EXPECT_EQ(titleOnceSettled(program, "Perspective Projection"), "Perspective Projection");
+    EXPECT_EQ(titleAfterKey(program, "p", "Perspective Projection"), "Perspective Projection");
     shot = expectPicture(program, perspective);
     expectNotThere(shot, leftByPerspective);
     EXPECT_EQ(countLookingLike(shot, blockColours[blue]), 0);

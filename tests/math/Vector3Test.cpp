@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "Vector3Checks.h"
+#include "TestVec.h"
 #include "app/StartingCamera.h"
 #include "math/Vector3.h"
 

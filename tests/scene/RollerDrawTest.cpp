@@ -6,6 +6,7 @@
 #include <cmath>
 #include <vector>
 
+#include "GlTransform.h"
 #include "TestWindow.h"
 #include "scene/Cube.h"
 #include "scene/RollDirection.h"
@@ -21,8 +22,7 @@ struct Box {
     float max[3];
 };
 
-// Window coordinates map straight back to world ones: x and y shifted by half the window, z
-// from the depth range of an orthographic box 2000 units deep.
+// An orthographic box 2000 units deep around the origin, so that no corner is clipped away.
 void loadWorldToWindowProjection() {
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
@@ -40,6 +40,7 @@ Box drawnBounds(Roller& roller) {
     const GLint used = glRenderMode(GL_RENDER);
     EXPECT_GT(used, 0);
 
+    const gltransform::Transform toWorld = gltransform::currentTransform();
     Box box{{1e9f, 1e9f, 1e9f}, {-1e9f, -1e9f, -1e9f}};
     int vertices = 0;
     for (GLint i = 0; i < used;) {
@@ -48,11 +49,11 @@ Box drawnBounds(Roller& roller) {
         const int count = static_cast<int>(buffer[i + 1]);
         i += 2;
         for (int v = 0; v < count; ++v, i += 3, ++vertices) {
-            const float world[3] = {buffer[i] - 320.0f, buffer[i + 1] - 240.0f,
-                                    1000.0f * (1.0f - 2.0f * buffer[i + 2])};
+            double world[3];
+            toWorld.toWorld(buffer[i], buffer[i + 1], buffer[i + 2], world[0], world[1], world[2]);
             for (int a = 0; a < 3; ++a) {
-                box.min[a] = std::min(box.min[a], world[a]);
-                box.max[a] = std::max(box.max[a], world[a]);
+                box.min[a] = std::min(box.min[a], static_cast<float>(world[a]));
+                box.max[a] = std::max(box.max[a], static_cast<float>(world[a]));
             }
         }
     }

@@ -66,7 +66,7 @@ TEST_F(SceneDraw, FromTheStartingCameraTheRedAndGreenBlocksFaceTheViewer) {
     EXPECT_EQ(frame.colourAt(red.x - red.hx - 50, 0, red.z), cyan);
     int px = 0, py = 0;
     ASSERT_TRUE(frame.pixelOf(0, 0, -worldGroundHalfSize, px, py));
-    EXPECT_EQ(frame.colour(px, py + 3), background);
+    EXPECT_TRUE(isBackground(frame.colour(px, py + 3))) << frame.colour(px, py + 3);
 }
 
 namespace {

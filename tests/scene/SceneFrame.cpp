@@ -12,17 +12,17 @@ namespace sceneframe {
 
 namespace {
 
-Block shown(std::string name, float x, float y, float z, float r, float g, float b, float hx,
-            float hy, float hz) {
-    const auto byte = [](float c) { return static_cast<int>(std::lround(c * 255)); };
-    return {std::move(name), x, y, z, byte(r), byte(g), byte(b), hx, hy, hz};
+Block shown(std::string name, float x, float y, float z, const Rgb& c, float hx, float hy,
+            float hz) {
+    return {std::move(name), x, y, z, c.r, c.g, c.b, hx, hy, hz};
 }
 
 std::vector<Block> layoutBlocks() {
     std::vector<Block> blocks;
-    for (const CubeLayout& c : worldCubes) {
+    for (int i = 0; i < blockCount; ++i) {
+        const CubeLayout& c = worldCubes[i];
         blocks.push_back(
-            shown(colourName(c.r, c.g, c.b), c.x, c.y, c.z, c.r, c.g, c.b, c.hx, c.hy, c.hz));
+            shown(blockColours[i].name, c.x, c.y, c.z, blockColours[i].shown, c.hx, c.hy, c.hz));
     }
     return blocks;
 }
@@ -30,9 +30,9 @@ std::vector<Block> layoutBlocks() {
 }  // namespace
 
 const std::vector<Block> blocks = layoutBlocks();
-const Block rollerAtRest =
-    shown("roller", worldRoller.x, worldRoller.y, worldRoller.z, worldRoller.r, worldRoller.g,
-          worldRoller.b, worldRoller.halfEdge, worldRoller.halfEdge, worldRoller.halfEdge);
+const Block rollerAtRest = shown("roller", worldRoller.x, worldRoller.y, worldRoller.z,
+                                 shownColour(worldRoller.r, worldRoller.g, worldRoller.b),
+                                 worldRoller.halfEdge, worldRoller.halfEdge, worldRoller.halfEdge);
 const std::array<double, 9> startingCamera = testwindow::startingLookAt();
 
 Frame::Frame(Scene& scene, const std::array<double, 9>& lookAt) {

@@ -26,7 +26,6 @@ struct Block {
 extern const std::vector<Block> blocks;
 extern const Block rollerAtRest;
 
-const Rgb background{64, 64, 64};
 const Rgb cyan{0, 255, 255};
 
 // One frame of a scene seen through a camera, read back from the window together with the

@@ -48,7 +48,7 @@ int differencesFromAbove(const Frame& frame, double margin, int& checked, std::o
             if (!expectedFromAbove(x, z, margin, expected)) continue;
             ++checked;
             const Rgb actual = frame.colour(px, py);
-            if (actual == expected) continue;
+            if (actual == expected || (expected == background && isBackground(actual))) continue;
             if (++wrong <= 10) {
                 report << "\n  at ground (" << x << ", " << z << "): " << actual << " instead of "
                        << expected;

@@ -27,4 +27,9 @@ struct Transform {
 // The modelview and projection matrices and the viewport in use now.
 Transform currentTransform();
 
+// The matrices gluPerspective and glOrtho make, worked out here without OpenGL.
+Matrix perspective(double fovy, double aspect, double zNear, double zFar);
+Matrix orthographic(double left, double right, double bottom, double top, double zNear,
+                    double zFar);
+
 }  // namespace gltransform

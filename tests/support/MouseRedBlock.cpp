@@ -52,3 +52,17 @@ RedBlockExtent redBlockNow(const RunningProgram& program) {
     EXPECT_TRUE(redBlockSeen(block));
     return block;
 }
+
+::testing::AssertionResult aSecondsFlightNearsTheRedBlock(RunningProgram& program) {
+    settle();
+    const RedBlockExtent before = redBlockNow(program);
+    program.xdotool("mousemove --window WINDOW 320 400 mousedown 1 sleep 1 mouseup 1");
+    settle();
+    const RedBlockExtent after = redBlockNow(program);
+    if (after.width() > 3 * before.width() / 2 && after.height() > 3 * before.height() / 2) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure() << "the red block did not come nearer:\n"
+                                         << before.describe() << "\n"
+                                         << after.describe();
+}

@@ -54,3 +54,8 @@ template <std::size_t N>
 // The red block in the program's window as it is now; fails the test if the block is too small
 // to tell from a stray pixel.
 RedBlockExtent redBlockNow(const RunningProgram& program);
+
+// Holds the left button still for a second in the window, from the starting camera or near it:
+// at 500 units a second the camera flies half-way to the red block or more, so that the block
+// shows half as wide and high again. Fails, describing the block before and after, if not.
+::testing::AssertionResult aSecondsFlightNearsTheRedBlock(RunningProgram& program);

@@ -28,11 +28,9 @@ Prediction predict(const View& view) {
     return p;
 }
 
-bool isBackground(const Rgb& c) { return c.r == 64 && c.g == 64 && c.b == 64; }
-
 bool looksLike(const Rgb& c, const BlockColour& b) {
     const auto fits = [](bool on, int value) { return on ? value >= 40 : value <= 12; };
-    return fits(b.r, c.r) && fits(b.g, c.g) && fits(b.b, c.b);
+    return fits(b.shown.r > 0, c.r) && fits(b.shown.g > 0, c.g) && fits(b.shown.b > 0, c.b);
 }
 
 bool looksLikeRoller(const Rgb& c) {

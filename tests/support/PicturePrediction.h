@@ -29,8 +29,6 @@ Prediction predict(const View& view);
 // once for the whole test binary.
 const Prediction& startingPicture();
 
-bool isBackground(const Rgb& c);
-
 // A block is drawn with its texture multiplied by its colour, so the channels its colour lacks
 // stay dark whatever the picture, and the ones it has stay bright on the light block texture.
 bool looksLike(const Rgb& c, const BlockColour& b);

@@ -192,6 +192,28 @@ std::string RunningProgram::output() const {
     return text.str();
 }
 
+std::string allLoadedBut(int index, const std::string& instead, const std::string& lines) {
+    size_t at = lines.find("... ");
+    for (int i = 0; i < index; ++i) at = lines.find("... ", at + 1);
+    at += 4;
+    return std::string(lines).replace(at, lines.find('\n', at) + 1 - at, instead);
+}
+
+std::string noneFound() {
+    std::string lines = allPicturesLoaded;
+    for (int i = 0; i < 3; ++i) {
+        lines =
+            allLoadedBut(i, "File Not Found : " + relativePath(startupPictures[i]) + "\n", lines);
+    }
+    return lines;
+}
+
+std::string relativePath(const StartupPicture& picture) {
+    return std::string(pictureFolder) + picture.file;
+}
+
+void settle() { std::this_thread::sleep_for(std::chrono::milliseconds(400)); }
+
 std::string loadingLines(const RunningProgram& program) {
     return pollUntil(
         std::chrono::seconds(10), [&] { return program.output(); },
@@ -200,7 +222,9 @@ std::string loadingLines(const RunningProgram& program) {
         });
 }
 
-std::string titleOnceSettled(const RunningProgram& program, const std::string& expected) {
+std::string titleAfterKey(RunningProgram& program, const std::string& key,
+                          const std::string& expected) {
+    program.key(key);
     return pollUntil(
         std::chrono::seconds(10), [&] { return program.title(); },
         [&](const std::string& title) { return title == expected; });

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "Rgb.h"
+#include "app/StartupPictures.h"
 
 // What a test may change about how the program starts, besides its working directory.
 struct ProgramLaunch {
@@ -76,10 +77,14 @@ class RunningProgram {
     int status_ = 0;
 };
 
-// The program's title after the key just sent: a loaded machine may take a while to deliver the
+// Sends KEY and gives the program's title then: a loaded machine may take a while to deliver the
 // key and let the program retitle its window, so this waits up to ten seconds for the expected
 // title before giving the one it last saw.
-std::string titleOnceSettled(const RunningProgram& program, const std::string& expected);
+std::string titleAfterKey(RunningProgram& program, const std::string& key,
+                          const std::string& expected);
+
+// A moment for the program to take in the input just sent and draw a frame or two.
+void settle();
 
 // What the program prints as it starts, one line for each of its three pictures. Its window takes
 // its title before the pictures are read, so a loaded machine may show the window well before
@@ -90,6 +95,19 @@ std::string loadingLines(const RunningProgram& program);
 inline constexpr const char* allPicturesLoaded =
     "Loading cube texture... Success\nLoading ground texture... Success\n"
     "Loading roller texture... Success\n";
+
+// The same lines with what follows picture INDEX's (in the program's table) "... ", up to and
+// with its newline, replaced by INSTEAD, the reader's own text with its newline if it writes one:
+// by default, the others load.
+std::string allLoadedBut(int index, const std::string& instead,
+                         const std::string& lines = allPicturesLoaded);
+
+// The lines when no picture is found anywhere: each is missing under its relative path.
+std::string noneFound();
+
+// Where the program looks for a picture first, relative to its working directory, e.g.
+// "Textures/Noise.bmp".
+std::string relativePath(const StartupPicture& picture);
 
 // An 8-bit binary PPM ("P6"), as ImageMagick writes one, read as a screenshot; throws if it is
 // anything else or cut short.

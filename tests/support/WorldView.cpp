@@ -5,25 +5,11 @@
 #include <stdexcept>
 #include <utility>
 
+#include "GlTransform.h"
 #include "Rgb.h"
 #include "app/StartingCamera.h"
 
 namespace worldview {
-
-namespace {
-
-std::array<BlockColour, blockCount> layoutColours() {
-    std::array<BlockColour, blockCount> colours{};
-    for (int i = 0; i < blockCount; ++i) {
-        const CubeLayout& c = worldCubes[i];
-        colours[i] = {colourName(c.r, c.g, c.b), c.r > 0, c.g > 0, c.b > 0};
-    }
-    return colours;
-}
-
-}  // namespace
-
-const std::array<BlockColour, blockCount> blockColours = layoutColours();
 
 namespace {
 
@@ -65,25 +51,28 @@ const Sight& View::evenSight(int column, int row) const {
 }
 
 bool View::toScreen(double x, double y, double z, double& column, double& row) const {
-    const Vec d{x - eye_.x, y - eye_.y, z - eye_.z};
-    const double across = dot(d, side_);
-    const double upwards = dot(d, up_);
-    const double depth = dot(d, forward_);
-    if (depth < nearDepth || depth > farDepth) return false;
-    double windowX = 0, windowY = 0;
-    if (projection_ == Projection::Perspective) {
-        const double halfHeight = std::tan(15.0 * M_PI / 180.0);
-        const double aspect = static_cast<float>(windowWidth) / static_cast<float>(windowHeight);
-        windowX = (across / (depth * halfHeight * aspect) + 1) * windowWidth / 2;
-        windowY = (upwards / (depth * halfHeight) + 1) * windowHeight / 2;
-    } else {
-        // One world unit to a pixel, centred on the line of sight.
-        windowX = across + windowWidth / 2;
-        windowY = upwards + windowHeight / 2;
+    // The camera's matrices as gluLookAt and the projection make them.
+    gltransform::Transform camera;
+    const Vec rows[3] = {side_, up_, {-forward_.x, -forward_.y, -forward_.z}};
+    for (int r = 0; r < 3; ++r) {
+        camera.modelview[r] = rows[r].x;
+        camera.modelview[4 + r] = rows[r].y;
+        camera.modelview[8 + r] = rows[r].z;
+        camera.modelview[12 + r] = -dot(rows[r], eye_);
     }
-    column = windowX;
+    camera.modelview[15] = 1;
+    const double aspect = static_cast<float>(windowWidth) / static_cast<float>(windowHeight);
+    camera.projection =
+        projection_ == Projection::Perspective
+            ? gltransform::perspective(30, aspect, nearDepth, farDepth)
+            : gltransform::orthographic(-windowWidth / 2, windowWidth / 2, -windowHeight / 2,
+                                        windowHeight / 2, nearDepth, farDepth);
+    camera.viewport = {0, 0, windowWidth, windowHeight};
+    double windowY = 0, depth = 0;
+    camera.toWindow(x, y, z, column, windowY, depth);
     row = windowHeight - windowY;
-    return true;
+    // Outside 0..1 the point is behind the camera or beyond a clipping depth.
+    return depth >= 0 && depth <= 1;
 }
 
 void View::lineOfSight(double column, double row, Vec& origin, Vec& direction) const {

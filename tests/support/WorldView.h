@@ -4,6 +4,7 @@
 #include <iterator>
 #include <vector>
 
+#include "Rgb.h"
 #include "TestVec.h"
 #include "scene/WorldLayout.h"
 
@@ -29,16 +30,6 @@ struct Sight {
     bool rollerMayCover = false;
     bool sameThing(const Sight& o) const { return seen == o.seen && blockIndex == o.blockIndex; }
 };
-
-struct BlockColour {
-    const char* name;
-    bool r, g, b;  // which channels the block's colour has
-};
-
-constexpr int blockCount = static_cast<int>(std::size(worldCubes));
-
-// The blocks' colours in the layout's order.
-extern const std::array<BlockColour, blockCount> blockColours;
 
 class View {
   public:

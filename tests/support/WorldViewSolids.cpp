@@ -1,6 +1,7 @@
 #include <cmath>
 #include <utility>
 
+#include "RollerWorld.h"
 #include "WorldView.h"
 
 // The solids the lines of sight are traced through: the blocks, the ground and the room the
@@ -10,11 +11,6 @@ namespace worldview {
 namespace {
 
 constexpr double groundHalf = worldGroundHalfSize;
-constexpr double rollerHalf = worldRoller.halfEdge;
-
-bool overlaps(const CubeLayout& b, double xMin, double zMin, double xMax, double zMax) {
-    return b.x + b.hx > xMin && b.x - b.hx < xMax && b.z + b.hz > zMin && b.z - b.hz < zMax;
-}
 
 }  // namespace
 
@@ -28,48 +24,22 @@ void View::addSolids() {
     solids_.push_back(
         {{-groundHalf, -1, -groundHalf}, {groundHalf, 0, groundHalf}, {Seen::Ground, -1}});
 
-    // The rolling cube rests on the free cells of a grid, whole edge lengths away from where it
-    // starts, and tips from one to a free neighbour about the edge they share; while it tips, it
-    // stays over the two cells and within its diagonal, 2h * sqrt(2), of that edge. A little
+    // The room of each place the roller may take, cut round the edge it tips over. A little
     // margin keeps rounding on the safe side.
     constexpr double margin = 1.0;
-    constexpr double edge = 2 * rollerHalf;
-    const double reach = edge * std::sqrt(2.0) + margin;
-    const Sight roller{Seen::Unknown, -1, true};
-    const auto isFree = [](double cx, double cz) {
-        if (std::fabs(cx) + rollerHalf > groundHalf || std::fabs(cz) + rollerHalf > groundHalf)
-            return false;
-        for (const CubeLayout& b : worldCubes) {
-            if (overlaps(b, cx - rollerHalf, cz - rollerHalf, cx + rollerHalf, cz + rollerHalf))
-                return false;
-        }
-        return true;
-    };
-    const int steps = static_cast<int>(2 * groundHalf / edge) + 1;
-    for (int i = -steps; i <= steps; ++i) {
-        for (int k = -steps; k <= steps; ++k) {
-            const double cx = worldRoller.x + i * edge;
-            const double cz = worldRoller.z + k * edge;
-            if (!isFree(cx, cz)) continue;
-            const double h = rollerHalf + margin;
-            solids_.push_back({{cx - h, 0, cz - h}, {cx + h, 2 * h, cz + h}, roller});
-            if (isFree(cx + edge, cz)) {
-                Solid tip{{cx - h, 0, cz - h}, {cx + edge + h, reach, cz + h}, roller};
-                tip.round = true;
-                tip.lineAlongZ = true;
-                tip.lineAt = cx + rollerHalf;
-                tip.radius = reach;
-                solids_.push_back(tip);
-            }
-            if (isFree(cx, cz + edge)) {
-                Solid tip{{cx - h, 0, cz - h}, {cx + h, reach, cz + edge + h}, roller};
-                tip.round = true;
-                tip.lineAlongZ = false;
-                tip.lineAt = cz + rollerHalf;
-                tip.radius = reach;
-                solids_.push_back(tip);
-            }
-        }
+    const double reach = rollerworld::rollerDiagonal + margin;
+    for (const rollerworld::Place& place : rollerworld::rollerPlaces()) {
+        const bool resting = place.to == place.from;
+        Solid solid{{place.xMin - margin, 0, place.zMin - margin},
+                    {place.xMax + margin, resting ? 2 * (worldRoller.halfEdge + margin) : reach,
+                     place.zMax + margin},
+                    {Seen::Unknown, -1, true}};
+        solid.round = !resting;
+        solid.lineAlongZ = place.to.first != place.from.first;
+        solid.lineAt = solid.lineAlongZ ? (place.from.first + place.to.first) / 2.0
+                                        : (place.from.second + place.to.second) / 2.0;
+        solid.radius = reach;
+        solids_.push_back(solid);
     }
 }
 

@@ -4,16 +4,16 @@
 
 #include "RunningProgram.h"
 #include "TestFiles.h"
+#include "app/StartupPictures.h"
 #include "texture/Image.h"
 
 namespace {
 
-const char* const pictures[] = {"Noise.bmp", "Grass.bmp", "Spot.bmp"};
-
 TEST(PictureTool, ReproducesTheCommittedPicturesByteForByte) {
     TempDir dir;
     runCommand(shellQuoted(MAKE_TEXTURES_EXECUTABLE) + " " + dir.path());
-    for (const char* name : pictures) {
+    for (const StartupPicture& picture : startupPictures) {
+        const char* name = picture.file;
         SCOPED_TRACE(name);
         const std::string made = readFile(dir.file(name));
         const std::string committed = committedTexture(name);

@@ -25,10 +25,10 @@ std::string loadAll(Scene& scene) {
 // A working directory holding Textures/ with the named committed pictures.
 class TexturesDirectory {
   public:
-    explicit TexturesDirectory(std::initializer_list<const char*> names) {
-        mkdir(dir.file("Textures").c_str(), 0755);
-        for (const char* name : names) {
-            writeFile(dir.file(std::string("Textures/") + name), committedTexture(name));
+    explicit TexturesDirectory(std::initializer_list<StartupPicture> pictures) {
+        mkdir(dir.file(pictureFolder).c_str(), 0755);
+        for (const StartupPicture& picture : pictures) {
+            writeFile(dir.file(relativePath(picture)), committedTexture(picture.file));
         }
     }
     TempDir dir;
@@ -57,13 +57,10 @@ TEST_F(StartupLoading, AllThreePicturesLoadWithOneLineEach) {
 }
 
 TEST_F(StartupLoading, MissingCubePictureCostsOnlyItsTexture) {
-    const TexturesDirectory textures({"Grass.bmp", "Spot.bmp"});
+    const TexturesDirectory textures({startupPictures[1], startupPictures[2]});
     const WorkingDirectory inside(textures.dir.path());
     Scene scene;
-    EXPECT_EQ(loadAll(scene),
-              "Loading cube texture... File Not Found : Textures/Noise.bmp\n"
-              "Loading ground texture... Success\n"
-              "Loading roller texture... Success\n");
+    EXPECT_EQ(loadAll(scene), allLoadedBut(0, "File Not Found : Textures/Noise.bmp\n"));
     EXPECT_EQ(scene.cubeTexture, 0u);
     EXPECT_EQ(glIsTexture(scene.groundTexture), GL_TRUE);
     EXPECT_EQ(glIsTexture(scene.rollerTexture), GL_TRUE);
@@ -80,9 +77,7 @@ TEST_F(StartupLoading, AllocationFailureMessageRunsIntoTheNextLoadingText) {
     loadStartupTextures(scene);
     allocationprobe::failNextOfAtLeast(0);
     EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              "Loading cube texture... Error allocating memory for color-corrected image data"
-              "Loading ground texture... Success\n"
-              "Loading roller texture... Success\n");
+              allLoadedBut(0, "Error allocating memory for color-corrected image data"));
     EXPECT_EQ(scene.cubeTexture, 0u);
     const GLuint slots[] = {scene.groundTexture, scene.rollerTexture};
     glDeleteTextures(2, slots);
@@ -132,12 +127,14 @@ TEST_F(StartupLoading, EachTextReachesAFileBeforeTheNextPictureIsRead) {
         allocationprobe::watchEveryOfAtLeast(0, nullptr);
         afterLoading = readFile(stdoutFile);
     }
-    const std::vector<std::string> expected = {
-        "Loading cube texture... ", "Loading cube texture... Success\nLoading ground texture... ",
-        "Loading cube texture... Success\nLoading ground texture... Success\n"
-        "Loading roller texture... "};
+    // Each picture is read once its text up to "... " is out.
+    std::vector<std::string> expected;
+    const std::string all = allPicturesLoaded;
+    for (size_t at = all.find("... "); at != std::string::npos; at = all.find("... ", at + 1)) {
+        expected.push_back(all.substr(0, at + 4));
+    }
     EXPECT_EQ(writtenWhileReading, expected);
-    EXPECT_EQ(afterLoading, expected.back() + "Success\n");
+    EXPECT_EQ(afterLoading, all);
     const GLuint slots[] = {scene.cubeTexture, scene.groundTexture, scene.rollerTexture};
     glDeleteTextures(3, slots);
 }

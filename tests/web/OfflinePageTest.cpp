@@ -53,9 +53,7 @@ void rebuildWithBlueGround(const std::string& site) {
 
 // Whether the page's status and console say that the program started.
 void expectStarted(const std::string& page) {
-    const std::string started =
-        "console:\nLoading cube texture... Success\nLoading ground texture... Success\n"
-        "Loading roller texture... Success\n";
+    const std::string started = std::string("console:\n") + allPicturesLoaded;
     EXPECT_TRUE(page.find("status: \n") != page.npos && page.find(started) != page.npos) << page;
 }
 

@@ -79,6 +79,31 @@ inline int freeNeighbourCount(Cell c) {
     return count;
 }
 
+// Each place the roller may take, once: resting on a free cell (to is from), or tipping between
+// it and its free neighbour towards +x or +z; and the ground it covers there, over both cells.
+struct Place {
+    Cell from, to;
+    double xMin, xMax, zMin, zMax;
+};
+
+inline std::vector<Place> rollerPlaces() {
+    const double h = worldRoller.halfEdge;
+    std::vector<Place> places;
+    for (const Cell& from : freeCells()) {
+        for (int d : {RollNone, RollPosX, RollPosZ}) {
+            const Cell to = neighbour(from, d);
+            if (isFree(to)) {
+                places.push_back(
+                    {from, to, from.first - h, to.first + h, from.second - h, to.second + h});
+            }
+        }
+    }
+    return places;
+}
+
+// While the roller tips it stays within its diagonal of the edge it turns about.
+inline const double rollerDiagonal = 2 * worldRoller.halfEdge * std::sqrt(2.0);
+
 inline int reverseOf(int direction) { return (direction + 2) % 4; }
 
 // The roller's cell, or nothing if its centre is not exactly on a cell centre at rest height.
