@@ -10,9 +10,9 @@
 namespace {
 
 // Each picture is drawn for what it covers.
-Picture draw(GLuint Scene::*slot, int size) {
-    if (slot == &Scene::cubeTexture) return drawNoise(size);
-    if (slot == &Scene::groundTexture) return drawGrass(size);
+Picture draw(int (Scene::*load)(const char*), int size) {
+    if (load == &Scene::loadCubeTexture) return drawNoise(size);
+    if (load == &Scene::loadGroundTexture) return drawGrass(size);
     return drawSpot(size);
 }
 
@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
     const std::string directory = argv[1];
     for (const StartupPicture& picture : startupPictures) {
         const std::string path = directory + "/" + picture.file;
-        if (!writeBmp(draw(picture.slot, size), path)) {
+        if (!writeBmp(draw(picture.load, size), path)) {
             std::fprintf(stderr, "cannot write %s\n", path.c_str());
             return 1;
         }

@@ -12,7 +12,6 @@
 #include "app/StartingCamera.h"
 #include "app/StartupPictures.h"
 #include "platform/Console.h"
-#include "texture/TextureLoader.h"
 
 namespace {
 
@@ -23,7 +22,7 @@ void loadOne(const StartupPicture& picture, Scene& scene) {
     platform::print("Loading %s texture... ", picture.what);
     std::fflush(stdout);
     const std::string path = std::string(pictureFolder) + picture.file;
-    if (loadTexture(picturePath(path.c_str()).c_str(), scene.*picture.slot) == 1) {
+    if ((scene.*picture.load)(picturePath(path.c_str()).c_str()) == 1) {
         platform::print("Success\n");
     }
     std::fflush(stdout);

@@ -21,6 +21,10 @@ class Scene {
     void update(float dt);
     bool isBlocked(float xMin, float zMin, float xMax, float zMax) const;
 
+    int loadCubeTexture(const char* path);
+    int loadGroundTexture(const char* path);
+    int loadRollerTexture(const char* path);
+
     static constexpr int cubeCount = static_cast<int>(std::size(worldCubes));
 
     float groundHalfSize;
