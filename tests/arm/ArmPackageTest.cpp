@@ -24,7 +24,8 @@ void checkPackageAndRun(const std::string& arch, const std::string& qemu, const 
     ASSERT_TRUE(std::ifstream(deb).good()) << deb << " is missing: scripts/package.sh makes it";
     EXPECT_EQ(runCommand("dpkg-deb -f " + shellQuoted(deb) + " Architecture"), arch + "\n");
     // dpkg-shlibdeps found the sysroot's GLUT and the package it came from.
-    EXPECT_NE(runCommand("dpkg-deb -f " + shellQuoted(deb) + " Depends").find("libglut"), std::string::npos);
+    EXPECT_NE(runCommand("dpkg-deb -f " + shellQuoted(deb) + " Depends").find("libglut"),
+              std::string::npos);
 
     const TempDir unpacked, elsewhere;
     runCommand("dpkg-deb -x " + shellQuoted(deb) + " " + shellQuoted(unpacked.path()));
@@ -42,7 +43,7 @@ void checkPackageAndRun(const std::string& arch, const std::string& qemu, const 
     int darkest = 255, lightest = 0;
     for (const auto& [column, row] : worldview::startingPicture().ground) {
         const Rgb c = shot.at(column, row);
-        if (c.g <= c.r + 20 || c.g <= c.b + 20) continue;
+        if (!grassLike(c)) continue;
         darkest = std::min(darkest, c.g);
         lightest = std::max(lightest, c.g);
     }

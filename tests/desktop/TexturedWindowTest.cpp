@@ -16,9 +16,6 @@
 
 namespace {
 
-// The grass picture: green well above red and blue.
-bool grassLike(const Rgb& c) { return c.g > c.r + 20 && c.g > c.b + 20; }
-
 // The roller is cyan; its picture is a light face with dark spots. Red stays near zero and green
 // and blue stay together on both, which neither the grass, the grey background nor any block
 // colour does.

@@ -22,6 +22,9 @@ inline bool isBackground(const Rgb& c) {
     return grey(c.r) && grey(c.g) && grey(c.b);
 }
 
+// The grass picture: green well above red and blue.
+inline bool grassLike(const Rgb& c) { return c.g > c.r + 20 && c.g > c.b + 20; }
+
 inline std::ostream& operator<<(std::ostream& out, const Rgb& c) {
     return out << "(" << c.r << ", " << c.g << ", " << c.b << ")";
 }
