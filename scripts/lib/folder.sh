@@ -7,6 +7,10 @@
 # double quote, a backslash or a semicolon (its list separator), and the makefiles it generates
 # on a '#' (which make reads as a comment), a colon, a pipe, brackets, an asterisk, a tab or a
 # line break. Spaces, ( ) & ' $ ` and letters beyond ASCII are fine.
+
+# A CDPATH from the caller's shell profile makes cd print the folder it enters, which would land
+# in every $(cd ... && pwd); unset here, it is gone for the sourcing script and all it starts.
+unset CDPATH
 refuse_unbuildable_folder() {
     local folder=$1 character name
     for character in '"' "\\" ';' '#' ':' '|' '[' ']' '*' $'\t' $'\n'; do

@@ -9,6 +9,8 @@
 # so make sees a skewed clock, and dpkg-source, which unpacks freeglut for the Windows build,
 # fails to set times.)
 set -euo pipefail
+# A CDPATH from the caller's profile would make cd print the folder it enters.
+unset CDPATH
 root=$(cd "$(dirname "$0")/../.." && pwd)
 cd "$root"
 

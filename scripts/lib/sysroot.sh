@@ -11,6 +11,8 @@
 # separate archive) it says so, writes the reason to BUILD/sysroot.unavailable and exits with 3.
 # Usage: scripts/lib/sysroot.sh ARCH BUILD
 set -euo pipefail
+# A CDPATH from the caller's profile would make cd print the folder it enters.
+unset CDPATH
 arch=$1
 build=$(mkdir -p "$2" && cd "$2" && pwd)
 root=$build/sysroot

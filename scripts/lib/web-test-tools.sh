@@ -4,6 +4,8 @@
 # chromium and never downloads a browser of its own, and axe-core, which audits the page's
 # accessibility).
 set -euo pipefail
+# A CDPATH from the caller's profile would make cd print the folder it enters.
+unset CDPATH
 root=$(cd "$(dirname "$0")/../.." && pwd)
 cd "$root"
 

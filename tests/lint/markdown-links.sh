@@ -5,6 +5,8 @@
 # scripts/lib/lint-tools.sh; it never goes to the network, so links to web addresses are not
 # followed.
 set -euo pipefail
+# A CDPATH from the caller's profile would make cd print the folder it enters.
+unset CDPATH
 root=$1
 lint=$(cd "$(dirname "$0")" && pwd)
 cd "$root"
