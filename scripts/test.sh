@@ -5,12 +5,50 @@
 # linters), runs the BMP reader's fuzz target for half a minute, then the tests on a private
 # virtual display; the web tests drive headless Chromium and Firefox, the Windows tests Wine, the
 # ARM tests qemu.
-# Extra arguments go to ctest and skip the fuzzing. Then only what the picked tests need is
-# installed and built: -L quick runs the fast tests alone, -R Vector3 the vector tests.
+# Extra arguments are ctest's options for picking tests, and skip the fuzzing; then only what the
+# picked tests need is installed and built: -L quick runs the fast tests alone, -R Vector3 the
+# vector tests, -L quick -L desktop both labels' tests. A pick that runs no test fails.
 set -euo pipefail
 # shellcheck source=scripts/lib/folder.sh
 . "$(dirname "$0")/lib/folder.sh"
 enter_checkout
+
+# ctest's options for picking tests and shaping the run are passed on to it; anything else is
+# refused here, before anything is installed or built, since ctest would ignore it and run
+# everything. Each -L adds a label pattern: ctest would run only the tests that match all of
+# them, which with one label a test is none, so they are joined into one that matches any.
+usage="usage: scripts/test.sh [-L LABEL]... [-LE LABEL] [-R NAME] [-E NAME] [-j N] [-V|-VV]
+       [--repeat until-fail:N] [--timeout S] [--stop-on-failure] [--schedule-random] [-N]"
+label_patterns=()
+ctest_args=()
+while [ $# -gt 0 ]; do
+    case "$1" in
+        -L | --label-regex)
+            [ $# -ge 2 ] || { echo "$usage" >&2; exit 2; }
+            label_patterns+=("$2"); shift 2; continue ;;
+        --label-regex=*) label_patterns+=("${1#*=}") ;;
+        -LE | --label-exclude | -R | --tests-regex | -E | --exclude-regex | -j | --parallel | \
+            --repeat | --timeout | --repeat-until-fail)
+            [ $# -ge 2 ] || { echo "$usage" >&2; exit 2; }
+            ctest_args+=("$1" "$2"); shift 2; continue ;;
+        -LE* | -R* | -E* | -j* | --label-exclude=* | --tests-regex=* | --exclude-regex=* | \
+            --parallel=* | --repeat=* | --timeout=* | -V | -VV | --verbose | --extra-verbose | \
+            -N | -Q | --quiet | --stop-on-failure | --schedule-random | --rerun-failed | \
+            --output-on-failure) ctest_args+=("$1") ;;
+        -L*) label_patterns+=("${1#-L}") ;;
+        *)
+            echo "scripts/test.sh: unknown option '$1'" >&2
+            echo "$usage" >&2
+            exit 2
+            ;;
+    esac
+    shift
+done
+if [ ${#label_patterns[@]} -gt 0 ]; then
+    joined=$(IFS='|'; echo "${label_patterns[*]}")
+    ctest_args=(-L "$joined" "${ctest_args[@]}")
+fi
+set -- "${ctest_args[@]}"
 
 sets=(--set gl-build --set tests)
 [ $# -gt 0 ] || sets+=(--set fuzz)
@@ -18,29 +56,21 @@ scripts/lib/deps.sh "${sets[@]}"
 
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DROLLING_CUBE_SANITIZE=ON >/dev/null
 
-# Tests picked by label alone (-L quick) need only that label's binaries, which the build target
-# tests-LABEL makes; any other choice builds every test binary, since a test's name is known only
-# once its binary lists it.
+# Tests picked by label need only the binaries of the labels their pattern matches, which the
+# build targets tests-LABEL make; a pattern that matches no label is refused before the build.
+# Any other choice builds every test binary, since a test's name is known only once its binary
+# lists it.
+mapfile -t known_labels <build-test/test-build-labels.txt
 targets=()
-build_all=$(($# == 0))
-args=("$@")
-for ((i = 0; i < $#; i++)); do
-    case "${args[i]}" in
-        -LE | --label-exclude) i=$((i + 1)); continue ;;
-        -LE*) continue ;;
-        -L | --label-regex) i=$((i + 1)); label=${args[i]:-} ;;
-        --label-regex=*) label=${args[i]#*=} ;;
-        -L*) label=${args[i]#-L} ;;
-        *) continue ;;
-    esac
-    if grep -qxF -- "$label" build-test/test-build-labels.txt; then
-        targets+=(--target "tests-$label")
-    else
-        build_all=1
+if [ ${#label_patterns[@]} -gt 0 ]; then
+    for label in "${known_labels[@]}"; do
+        [[ -n $label && $label =~ $joined ]] && targets+=(--target "tests-$label")
+    done
+    if [ ${#targets[@]} -eq 0 ]; then
+        echo "scripts/test.sh: no test has a label matching '$joined'; the labels are" \
+            "${known_labels[*]}" >&2
+        exit 1
     fi
-done
-if [ "$build_all" -eq 1 ] || [ ${#targets[@]} -eq 0 ]; then
-    targets=()
 fi
 cmake --build build-test -j"$(nproc)" "${targets[@]}"
 
@@ -91,12 +121,16 @@ prepare() {
 # The labels of the tests ctest will run, from its own list of them.
 picked=build-test/picked-tests.json
 (cd build-test && ctest --show-only=json-v1 "$@") >"$picked"
-if ! labels=$(cmake -DTESTS="$picked" -P scripts/lib/test-labels.cmake 2>&1); then
-    echo "$labels" >&2
+if ! listed=$(cmake -DTESTS="$picked" -P scripts/lib/test-labels.cmake 2>&1); then
+    echo "$listed" >&2
     echo "Could not tell which tests ctest $* picks (its list is in $picked)" >&2
     exit 1
 fi
-for label in $labels; do
+if [ "${listed%%$'\n'*}" = 0 ]; then
+    echo "scripts/test.sh: no test matches ctest $*; the labels are ${known_labels[*]}" >&2
+    exit 1
+fi
+for label in $(tail -n +2 <<<"$listed"); do
     prepare_label "$label"
 done
 

@@ -1,6 +1,6 @@
-# cmake -DTESTS=FILE -P scripts/lib/test-labels.cmake: prints, one a line, every label of the
-# tests listed in FILE, the output of ctest --show-only=json-v1. scripts/test.sh prepares what
-# those labels need. Fails on anything that is not that output.
+# cmake -DTESTS=FILE -P scripts/lib/test-labels.cmake: prints how many tests FILE, the output of
+# ctest --show-only=json-v1, lists, then every label of theirs, one a line. scripts/test.sh
+# prepares what those labels need. Fails on anything that is not that output.
 file(READ "${TESTS}" json)
 string(JSON count LENGTH "${json}" tests)
 set(labels "")
@@ -32,6 +32,7 @@ if(count GREATER 0)
   endforeach()
 endif()
 list(REMOVE_DUPLICATES labels)
+execute_process(COMMAND "${CMAKE_COMMAND}" -E echo "${count}")
 foreach(label IN LISTS labels)
   execute_process(COMMAND "${CMAKE_COMMAND}" -E echo "${label}")
 endforeach()
