@@ -120,5 +120,11 @@ bool showsBackground(const RunningProgram::Screenshot& shot);
 // Runs a shell command and returns what it printed; throws if it fails.
 std::string runCommand(const std::string& command);
 
+// Where tool is on PATH, looked up as the test runs so that a tool installed after the suite was
+// built is found; empty if it is not there.
+std::string toolOnPath(const std::string& tool);
+// What a test says when it finds tool missing: the package set that provides it.
+std::string toolMissing(const std::string& tool, const std::string& packageSet);
+
 // text in single quotes, as one word for the shell whatever it holds.
 std::string shellQuoted(const std::string& text);

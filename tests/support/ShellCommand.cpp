@@ -22,3 +22,13 @@ std::string shellQuoted(const std::string& text) {
     for (const char c : text) result += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return result + "'";
 }
+
+std::string toolOnPath(const std::string& tool) {
+    std::string path = runCommand("command -v " + shellQuoted(tool) + " || true");
+    while (!path.empty() && path.back() == '\n') path.pop_back();
+    return path;
+}
+
+std::string toolMissing(const std::string& tool, const std::string& packageSet) {
+    return tool + " is not installed: scripts/lib/deps.sh --set " + packageSet + " installs it";
+}

@@ -26,12 +26,16 @@ std::string unpack(const TempDir& scratch) {
     return target + "/" WINDOWS_FOLDER;
 }
 
-// scripts/test.sh installs Wine and MinGW-w64 and makes the zip before the tests.
-bool found(const std::string& tool) { return tool.find("NOTFOUND") == std::string::npos; }
+// scripts/test.sh installs Wine and MinGW-w64 and makes the zip once it knows the Windows tests
+// are picked, after the suite is built, so the tests look their tools up as they run.
+const std::string& wine() {
+    static const std::string path = toolOnPath("wine");
+    return path;
+}
 
 ProgramLaunch underWine(const std::string& folder) {
     ProgramLaunch launch;
-    launch.executable = WINE;
+    launch.executable = wine();
     launch.arguments = {folder + "/rolling-cube.exe"};
     launch.environment = {"WINEPREFIX=" WINE_PREFIX, "WINEDEBUG=-all",
                           "WINEDLLOVERRIDES=mscoree,mshtml="};
@@ -48,7 +52,8 @@ std::string plainLoadingLines(const RunningProgram& program) {
 }  // namespace
 
 TEST(WindowsZip, HoldsOneFolderWhoseProgramNeedsOnlyWindowsOwnLibraries) {
-    ASSERT_TRUE(found(MINGW_OBJDUMP)) << "MinGW-w64's objdump is missing";
+    const std::string objdump = toolOnPath("x86_64-w64-mingw32-objdump");
+    ASSERT_FALSE(objdump.empty()) << toolMissing("MinGW-w64's objdump", "windows");
     std::string names;
     for (const char* name :
          {"/", "/LICENSE.txt", "/README.txt", "/Textures/", "/Textures/Grass.bmp",
@@ -74,9 +79,8 @@ TEST(WindowsZip, HoldsOneFolderWhoseProgramNeedsOnlyWindowsOwnLibraries) {
                                               "kernel32.dll", "msvcrt.dll", "opengl32.dll",
                                               "user32.dll",   "winmm.dll"};
     const std::string exe = folder + "/rolling-cube.exe";
-    std::istringstream imports(
-        runCommand(shellQuoted(MINGW_OBJDUMP) + " -p " + shellQuoted(exe) +
-                   " | sed -n 's/.*DLL Name: //p'"));
+    std::istringstream imports(runCommand(shellQuoted(objdump) + " -p " + shellQuoted(exe) +
+                                          " | sed -n 's/.*DLL Name: //p'"));
     int count = 0;
     for (std::string dll; std::getline(imports, dll); ++count) {
         std::transform(dll.begin(), dll.end(), dll.begin(),
@@ -87,7 +91,7 @@ TEST(WindowsZip, HoldsOneFolderWhoseProgramNeedsOnlyWindowsOwnLibraries) {
 }
 
 TEST(WindowsProgram, StartedElsewhereFindsItsPicturesAndAnswersKeysAndMouse) {
-    ASSERT_TRUE(found(WINE)) << "Wine is missing";
+    ASSERT_FALSE(wine().empty()) << toolMissing("Wine", "windows");
     const TempDir scratch, elsewhere;
     RunningProgram program(elsewhere.path(), underWine(unpack(scratch)));
     EXPECT_EQ(plainLoadingLines(program), allPicturesLoaded);
@@ -102,7 +106,7 @@ TEST(WindowsProgram, StartedElsewhereFindsItsPicturesAndAnswersKeysAndMouse) {
 }
 
 TEST(WindowsProgram, WithoutItsPicturesSaysSoAndDrawsInPlainColour) {
-    ASSERT_TRUE(found(WINE)) << "Wine is missing";
+    ASSERT_FALSE(wine().empty()) << toolMissing("Wine", "windows");
     const TempDir scratch, elsewhere;
     const std::string folder = unpack(scratch);
     // A folder in place of the cube's picture, which Windows cannot open: its message names the
@@ -131,7 +135,7 @@ TEST(WindowsProgram, WithoutItsPicturesSaysSoAndDrawsInPlainColour) {
     ProgramLaunch onConsole = underWine(folder);
     onConsole.executable = "/bin/sh";
     onConsole.arguments = {"-c", "exec script -qec \"$0\" /dev/null </dev/null",
-                           shellQuoted(WINE) + " " + shellQuoted(folder + "/rolling-cube.exe")};
+                           shellQuoted(wine()) + " " + shellQuoted(folder + "/rolling-cube.exe")};
     RunningProgram console(elsewhere.path(), onConsole);
     const std::string shown =
         std::regex_replace(loadingLines(console), std::regex("\x1b\\[[?0-9;]*[A-Za-z]"), "");
