@@ -17,9 +17,11 @@ enter_checkout
 
 native=$(dpkg --print-architecture)
 arch=$native
-case "${1:-}" in
-    "") ;;
-    --arch) arch=${2:-} ;;
+# Nothing but one --arch and its value: a stray word is more likely a mistake than something to
+# build past.
+case "$#:${1:-}" in
+    0:) ;;
+    2:--arch) arch=$2 ;;
     *) arch="" ;;
 esac
 case "$arch" in
