@@ -81,12 +81,27 @@ scripts/lib/deps.sh --set release
 unset SOURCE_DATE_EPOCH
 export_source_date_epoch
 
-# Everything is made under build-release/ and moved to dist/ when whole.
+# Everything is made under build-release/ and moved to dist/ when whole. One release at a time:
+# a second would empty the first's folder under it. The lock is a file there, held with flock
+# and so let go by the kernel however the holder ends; the folder is emptied around it and the
+# lock removed last, while still held, so that a release starting meanwhile either sees it held
+# or makes a fresh one.
 scratch=$root/build-release
 made=$scratch/dist
-rm -rf "$scratch"
+lock=$scratch/.lock
+mkdir -p "$scratch"
+exec 9>>"$lock"
+if ! flock --nonblock 9; then
+    echo "release.sh: a release is already running in $root (it holds build-release/.lock);" \
+        "wait for it to end" >&2
+    exit 1
+fi
+empty_scratch() {
+    find "$scratch" -mindepth 1 -maxdepth 1 ! -name .lock -exec rm -rf {} +
+}
+trap 'empty_scratch; rm -f "$lock"; rmdir "$scratch" 2>/dev/null || true' EXIT
+empty_scratch
 mkdir -p "$made"
-trap 'rm -rf "$scratch"' EXIT
 
 echo "Packing the source of $(git rev-parse --short HEAD)"
 source_archive=rolling-cube-$version.tar.gz

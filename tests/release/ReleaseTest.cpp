@@ -104,6 +104,15 @@ TEST(Release, WebZipServedShowsThePage) {
         << session.page("start");
 }
 
+// A clone of the checkout's commit in scratch, under a name a shell would misread.
+std::string cloneOfHead(const TempDir& scratch) {
+    const std::string clone = scratch.file(awkwardFolderName);
+    runCommand("git clone -q --no-checkout " + shellQuoted(root) + " " + shellQuoted(clone) +
+               " && git -C " + shellQuoted(clone) + " checkout -q --detach \"$(git -C " +
+               shellQuoted(root) + " rev-parse HEAD)\"");
+    return clone;
+}
+
 // Uncommitted work, also where git status does not look (skip-worktree, assume-unchanged), is
 // refused, and so is a folder inside another clone, whose commit git would take: a release made
 // anyway would not be that of the commit it names, or would be taken for holding the work.
@@ -115,12 +124,9 @@ TEST(Release, RefusesAWorkTreeWithUncommittedChanges) {
              {"LICENSE", "--assume-unchanged"},
              {"", ""}}) {
         const TempDir scratch;
-        const std::string clone = scratch.file(awkwardFolderName),
-                          git = "git -C " + shellQuoted(clone);
+        const std::string clone = cloneOfHead(scratch), git = "git -C " + shellQuoted(clone);
         const std::string folder = clone + (file.empty() ? "/dist/unpacked" : "");
-        runCommand("git clone -q --no-checkout " + shellQuoted(root) + " " + shellQuoted(clone) +
-                   " && " + git + " checkout -q --detach \"$(git -C " + shellQuoted(root) +
-                   " rev-parse HEAD)\" && mkdir -p " + shellQuoted(folder));
+        runCommand("mkdir -p " + shellQuoted(folder));
         if (file.empty()) runCommand(git + " archive HEAD | tar -x -C " + shellQuoted(folder));
         if (!mark.empty()) runCommand(git + " update-index " + mark + " " + file);
         if (!file.empty()) writeFile(clone + "/" + file, "not committed\n");
@@ -136,6 +142,23 @@ TEST(Release, RefusesAWorkTreeWithUncommittedChanges) {
         EXPECT_NE(out.find(file), std::string::npos) << out;
         EXPECT_FALSE(std::filesystem::exists(folder + "/dist")) << out;
     }
+
+    // A second release in a clone where one is running stops at once and says so; the first,
+    // stopped, leaves nothing behind.
+    const TempDir scratch;
+    const std::string clone = cloneOfHead(scratch), log = shellQuoted(scratch.file("first"));
+    const std::string release = shellQuoted(clone + "/scripts/release.sh");
+    std::string group = runCommand("setsid " + release + " >" + log + " 2>&1 </dev/null & echo $!");
+    group.pop_back();
+    runCommand("for i in $(seq 600); do grep -q '^Packing' " + log + " && break; sleep 0.1; done");
+    const std::string second =
+        runCommand("timeout 60 " + release + " 2>&1; echo \"exit status $?\"");
+    runCommand("kill -TERM -- -" + group + " && while kill -0 -- -" + group +
+               " 2>/dev/null; do sleep 0.1; done");
+    EXPECT_NE(second.find("a release is already running"), std::string::npos)
+        << second << readFile(scratch.file("first"));
+    EXPECT_EQ(second.find("exit status 0"), std::string::npos) << second;
+    EXPECT_FALSE(std::filesystem::exists(clone + "/build-release"));
 }
 
 }  // namespace
