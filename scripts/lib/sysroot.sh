@@ -44,7 +44,7 @@ if ! mmdebstrap --variant=extract --architectures="$arch" --include="$packages" 
         cat "$build/sysroot.unavailable" >&2
         exit 3
     fi
-    tail -n 20 "$log" >&2
+    tail -n 20 "$log" >&2 || true
     echo "sysroot.sh: mmdebstrap failed; its whole output is in $log" >&2
     exit 1
 fi
