@@ -1,22 +1,53 @@
 #!/usr/bin/env bash
 # Builds the program for web browsers with Emscripten into build-web/ (index.html and the
 # rolling-cube .js, .wasm and .data files it loads, by relative addresses, so that any static
-# file server can host the folder) and serves it on http://127.0.0.1:8000/ until Ctrl+C.
-# Usage: scripts/web.sh [--build-only]
+# file server can host the folder) and serves it on http://127.0.0.1:8000/, or another port,
+# until Ctrl+C.
+# Usage: scripts/web.sh [--build-only | --port N]
 set -euo pipefail
 # shellcheck source=scripts/lib/folder.sh
 . "$(dirname "$0")/lib/folder.sh"
 enter_checkout
 
+usage() {
+    echo "usage: scripts/web.sh [--build-only | --port N]" >&2
+    exit 2
+}
 build_only=0
+port=8000
 case "${1:-}" in
     "") ;;
-    --build-only) build_only=1 ;;
-    *)
-        echo "usage: scripts/web.sh [--build-only]" >&2
-        exit 2
+    --build-only) [ $# -eq 1 ] || usage; build_only=1 ;;
+    --port)
+        if [ $# -ne 2 ] || ! [[ $2 =~ ^[0-9]{1,5}$ ]] || ((10#$2 < 1 || 10#$2 > 65535)); then
+            usage
+        fi
+        port=$((10#$2))
         ;;
+    *) usage ;;
 esac
+
+# Serves build-web/ on 127.0.0.1 at the port given, or only checks that it can with a second
+# argument. A port it cannot have (taken, or kept for root) is said in one line.
+server='
+import functools, http.server, sys
+port = int(sys.argv[1])
+handler = functools.partial(http.server.SimpleHTTPRequestHandler, directory="build-web")
+try:
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", port), handler)
+except OSError as error:
+    sys.exit(f"web.sh: cannot serve on port {port}: {error.strerror}; "
+             "choose another with --port N")
+if len(sys.argv) > 2:
+    sys.exit(0)
+print(f"Serving Rolling Cube at http://127.0.0.1:{port}/ (Ctrl+C stops)", flush=True)
+try:
+    server.serve_forever()
+except KeyboardInterrupt:
+    pass
+'
+# Before the build, so that a taken port is said at once.
+[ "$build_only" -eq 1 ] || python3 -c "$server" "$port" --check-only
 
 scripts/lib/deps.sh --set web-build
 
@@ -34,5 +65,4 @@ if [ "$build_only" -eq 1 ]; then
     exit 0
 fi
 
-echo "Serving Rolling Cube at http://127.0.0.1:8000/ (Ctrl+C stops)"
-exec python3 -m http.server 8000 --bind 127.0.0.1 --directory build-web
+exec python3 -c "$server" "$port"

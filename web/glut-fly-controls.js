@@ -10,46 +10,31 @@ var flyControls = {
     flyControls.listenToKeys(control, button);
   },
 
-  drop: function(control, holder) {
-    heldButtons.holds = heldButtons.holds.filter(function(hold) {
-      return hold.control !== control || hold.holder !== holder;
-    });
-  },
-
-  hold: function(control, button, holder) {
-    flyControls.drop(control, holder);
-    heldButtons.holds.push({control: control, button: button, holder: holder});
-    heldButtons.update();
-  },
-
-  letGo: function(control, holder) {
-    flyControls.drop(control, holder);
-    heldButtons.update();
-  },
-
   listenToPointers: function(control, button) {
     control.addEventListener('pointerdown', function(event) {
       if (event.button != 0) return;
       event.preventDefault();
       control.setPointerCapture(event.pointerId);
-      flyControls.hold(control, button, event.pointerId);
+      heldButtons.hold(control, event.pointerId, button);
     });
     ['pointerup', 'pointercancel', 'lostpointercapture'].forEach(function(type) {
       control.addEventListener(type, function(event) {
-        flyControls.letGo(control, event.pointerId);
+        heldButtons.letGo(control, event.pointerId);
       });
     });
   },
 
   listenToKeys: function(control, button) {
-    control.addEventListener('blur', function() { flyControls.letGo(control, flyControls.keys); });
+    control.addEventListener('blur', function() {
+      heldButtons.letGo(control, flyControls.keys);
+    });
     control.addEventListener('keydown', function(event) {
       if ((event.key == ' ' || event.key == 'Enter') && !event.repeat) {
-        flyControls.hold(control, button, flyControls.keys);
+        heldButtons.hold(control, flyControls.keys, button);
       }
     });
     control.addEventListener('keyup', function(event) {
-      if (event.key == ' ' || event.key == 'Enter') flyControls.letGo(control, flyControls.keys);
+      if (event.key == ' ' || event.key == 'Enter') heldButtons.letGo(control, flyControls.keys);
     });
   },
 };

@@ -1,29 +1,21 @@
-// A finger on the picture holds buttons as heldButtons (glut-buttons.js) says, and its drag
-// reaches the program as the mouse's would. Only one finger counts at a time.
+// A finger (or a pen) on the picture holds it as heldButtons (glut-buttons.js) says, and its
+// drag reaches the program as the mouse's would; the mouse's own buttons are glut-mouse.js's.
 var fingerOnPicture = {
   down: function(event) {
     if (event.pointerType == 'mouse') return;
     // No mouse events made up from the touch reach GLUT.
     event.preventDefault();
-    if (heldButtons.finger !== null) return;
-    heldButtons.finger = event.pointerId;
+    if (heldButtons.onPicture() !== null) return;
     Browser.calculateMouseEvent(event);
-    heldButtons.update();
+    heldButtons.hold(Module['canvas'], event.pointerId, null);
   },
 
   move: function(event) {
-    if (event.pointerId !== heldButtons.finger) return;
-    var x = Browser.mouseX, y = Browser.mouseY;
-    Browser.calculateMouseEvent(event);
-    if ((Browser.mouseX != x || Browser.mouseY != y) && GLUT.motionFunc) {
-      getWasmTableEntry(GLUT.motionFunc)(Browser.mouseX, Browser.mouseY);
-    }
+    if (event.pointerType != 'mouse') heldButtons.move(event.pointerId, event);
   },
 
   up: function(event) {
-    if (event.pointerId !== heldButtons.finger) return;
-    heldButtons.finger = null;
-    heldButtons.update();
+    if (event.pointerType != 'mouse') heldButtons.letGo(Module['canvas'], event.pointerId);
   },
 
   listen: function(canvas) {

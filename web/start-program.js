@@ -1,6 +1,6 @@
 // Hands the program the page's canvas and loads it, once the page knows that the browser can
 // show it; what goes wrong on the way is told to the visitor (see start-up-failure.js, which
-// the build writes into the page).
+// the page loads first).
 'use strict';
 var programStart = {
   canvas: document.getElementById('canvas'),
@@ -85,6 +85,9 @@ var programStart = {
   },
 
   run: function() {
+    // Without the script that reports failures nothing could tell the visitor of one, so the
+    // program does not start, and the page's style sheet says so (see page.css).
+    if (!window.startUpFailure) return;
     pageOutput.mirrorTitle();
     // The right button steers the camera, so it must not open the browser's menu.
     programStart.canvas.addEventListener('contextmenu', function(event) {

@@ -107,14 +107,16 @@ TEST(OfflinePage, InstallsStartsOfflineAfterOneVisitAndTakesUpARebuiltSite) {
 
 TEST(OfflinePage, TwoBuildsUnderTwoPathsAndAnotherAppKeepTheirOwnCaches) {
     // One origin serves the build under /stable/, a rebuilt one under /beta/ and, as another app
-    // of the same site, a cache the page makes itself.
+    // of the same site, a cache the page makes itself. First the page is served at /stable as
+    // well, as some hosts' rewrites do, where every file it names lies one folder up.
     TempDir scratch;
     const std::string origin = scratch.file("origin");
     std::filesystem::create_directory(origin);
     copySite(ROLLING_CUBE_WEB_SITE, origin + "/stable");
     rebuildWithBlueGround(origin + "/beta");
     const BrowserSession session(
-        {"serve:" + origin, "open:stable/",
+        {"serve:" + origin, "folder-pages", "load:stable",
+         "js:no-slash:document.getElementById('status').innerText", "open:stable/",
          "js:made:caches.open('another-app').then((c) => c.put('/note', new Response('kept')))"
          ".then(() => 'made')",
          "wait-worker", "open:beta/", "wait-worker",
@@ -122,6 +124,9 @@ TEST(OfflinePage, TwoBuildsUnderTwoPathsAndAnotherAppKeepTheirOwnCaches) {
          ".then((r) => (r ? r.text() : 'lost'))",
          "offline", "open:stable/", "page:stable", "shot:stable", "open:beta/", "page:beta",
          "shot:beta"});
+    EXPECT_NE(session.page("no-slash").find("If the page's address does not end in /, add one."),
+              std::string::npos)
+        << session.page("no-slash");
     EXPECT_EQ(session.page("made"), "made");
     EXPECT_EQ(session.page("kept"), "kept");
     expectStarted(session.page("stable"));

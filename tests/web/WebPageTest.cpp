@@ -51,7 +51,9 @@ void expectPicture(const BrowserSession& session, const std::string& shot, Proje
 }  // namespace
 
 TEST(WebPage, StartsWithTheDesktopTitleConsoleTextAndPicture) {
-    const BrowserSession session({"open", "page:start", "shot:start"});
+    // Under the strictest Content-Security-Policy the site can start with (see docs/web.md).
+    const BrowserSession session({"policy:default-src 'self'; script-src 'self' 'wasm-unsafe-eval'",
+                                  "open", "page:start", "shot:start"});
     // Flushing "Loading cube texture... " before "Success" must not split the line.
     EXPECT_EQ(session.page("start"), pageWith("Perspective Projection", allPicturesLoaded));
     const std::string console = session.browserConsole();
@@ -126,8 +128,10 @@ TEST(WebPage, SaysSoWhenTheBrowserHasNoWebGl) {
 TEST(WebPage, SaysInPlainWordsWhichFileItCouldNotLoad) {
     // Sites that each lack one of the page's files, its own scripts too: the visitor reads what
     // is missing and what to do, and the console keeps the details. Without index.html there is
-    // no page, only the server's answer.
+    // no page, only the server's answer; without the script that reports, the page's style sheet
+    // says within seconds that nothing started.
     TempDir scratch;
+    const std::string reporter = "start-up-failure.js";
     std::vector<std::string> steps, files;
     std::istringstream list(ROLLING_CUBE_SITE_FILES);
     for (std::string file; list >> file;) {
@@ -135,11 +139,21 @@ TEST(WebPage, SaysInPlainWordsWhichFileItCouldNotLoad) {
         const std::string site = scratch.file(file);
         std::filesystem::copy(ROLLING_CUBE_WEB_SITE, site);
         std::filesystem::remove(site + "/" + file);
+        const bool told = file != reporter;
         steps.insert(steps.end(),
-                     {"serve:" + site, "load", "wait-for:document.querySelector('#status button')",
-                      "page:" + file});
-        files.push_back(file);
+                     {"serve:" + site, "load",
+                      told ? "wait-for:document.querySelector('#status button')" : "wait:3500",
+                      told ? "page:" + file
+                           : "js:" + file + ":document.getElementById('status').innerText"});
+        if (told) files.push_back(file);
     }
+    // A server that refuses HEAD, or a Content-Security-Policy that forbids WebAssembly.
+    steps.insert(
+        steps.end(),
+        {"refuse-head", "serve:" + scratch.file("rolling-cube.data"), "load",
+         "wait-for:document.querySelector('#status button')", "page:head-refused",
+         "policy:default-src 'self'", "serve:" ROLLING_CUBE_WEB_SITE, "load",
+         "wait-for:!/…/.test(document.getElementById('status').textContent)", "page:forbidden"});
     const BrowserSession session(steps);
     for (const std::string& file : files) {
         EXPECT_NE(session.page(file).find(": " + file +
@@ -151,6 +165,20 @@ TEST(WebPage, SaysInPlainWordsWhichFileItCouldNotLoad) {
     EXPECT_NE(session.page("rolling-cube.wasm")
                   .find("status: Rolling Cube could not be loaded: rolling-cube.wasm is missing"),
               std::string::npos);
+    EXPECT_EQ(
+        session.page(reporter).rfind("Rolling Cube did not start: its scripts did not run", 0), 0u)
+        << session.page(reporter);
+    EXPECT_NE(session.page("head-refused")
+                  .find("status: Rolling Cube could not be loaded: rolling-cube.data is missing "
+                        "from the server. Reload the page to try again. Reload\n"),
+              std::string::npos)
+        << session.page("head-refused");
+    EXPECT_NE(session.page("forbidden")
+                  .find("status: Rolling Cube cannot run on this site: the "
+                        "site's security policy (Content-Security-Policy) "
+                        "blocks WebAssembly"),
+              std::string::npos)
+        << session.page("forbidden");
     const std::string console = session.browserConsole();
     EXPECT_NE(console.find("error: Rolling Cube could not start: "), std::string::npos) << console;
     EXPECT_NE(console.find("wasm"), std::string::npos) << console;

@@ -40,6 +40,10 @@
 //   serve:DIR                   the server answers from DIR from now on, as after a rebuild
 //   redirect-index              the server sends index.html's address to its folder's, as some
 //                               hosts do
+//   refuse-head                 the server answers every HEAD request with 405, as some hosts do
+//   folder-pages                the server answers a folder's address without its final slash
+//                               with the folder's index.html, as some hosts' rewrites do
+//   policy:POLICY               the server sends the header Content-Security-Policy: POLICY
 //   wait-worker                 wait until the page's service worker and any update are active
 //   installable:NAME            Chromium's manifest and installability errors, as NAME.txt
 //   axe                         fail, listing them, on the page's violations of axe-core's WCAG

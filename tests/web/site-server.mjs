@@ -1,22 +1,24 @@
 // The driver's web server on a free port of 127.0.0.1, and the steps that change what it
-// answers. It refuses every hidden file, such as .htaccess, with 403, as Apache does.
-import {readFileSync} from 'node:fs';
+// answers. It refuses every hidden file, such as .htaccess, with 403, as Apache does, and sends
+// a whole file even when asked for a range of it, as it may.
+import {existsSync, readFileSync} from 'node:fs';
 import {createServer} from 'node:http';
 import {extname, join, normalize, sep} from 'node:path';
 
 const types = {
     '.html': 'text/html; charset=utf-8',
     '.js': 'text/javascript',
+    '.css': 'text/css',
     '.wasm': 'application/wasm',
     '.data': 'application/octet-stream',
     '.png': 'image/png',
     '.webmanifest': 'application/manifest+json',
 };
 
-function sendFile(response, file) {
+function sendFile(response, file, headers) {
     try {
         const body = readFileSync(file);
-        response.writeHead(200, {'Content-Type': types[extname(file)] || 'text/plain'});
+        response.writeHead(200, {...headers, 'Content-Type': types[extname(file)] || 'text/plain'});
         response.end(body);
     } catch {
         response.writeHead(404).end();
@@ -30,8 +32,14 @@ function answer(site, request, response) {
     }
     const root = site.root;
     const path = decodeURIComponent(new URL(request.url, 'http://x').pathname);
-    const file = normalize(join(root, path.endsWith('/') ? `${path}index.html` : path));
+    const folder = path.endsWith('/') ||
+                   (site.folderPages && existsSync(join(root, path, 'index.html')));
+    const file = normalize(join(root, folder ? `${path}/index.html` : path));
     const hidden = path.split('/').some((name) => name.startsWith('.'));
+    if (site.refuseHead && request.method === 'HEAD') {
+        response.writeHead(405, {Allow: 'GET'}).end();
+        return;
+    }
     if (site.redirectIndex && path.endsWith('/index.html')) {
         response.writeHead(301, {Location: './'}).end();
         return;
@@ -40,11 +48,12 @@ function answer(site, request, response) {
         response.writeHead(403).end();
         return;
     }
-    sendFile(response, file);
+    sendFile(response, file, site.policy ? {'Content-Security-Policy': site.policy} : {});
 }
 
 // Serves SITE: what it answers from (root), and whether it answers at all (online); offline,
-// every request fails as it does when the network is down.
+// every request fails as it does when the network is down. The other fields are set by the
+// steps below.
 export function serveSite(site) {
     const server = createServer((request, response) => answer(site, request, response));
     return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
@@ -62,5 +71,14 @@ export const serverSteps = {
     },
     'redirect-index': (session) => {
         session.site.redirectIndex = true;
+    },
+    'refuse-head': (session) => {
+        session.site.refuseHead = true;
+    },
+    'folder-pages': (session) => {
+        session.site.folderPages = true;
+    },
+    policy: (session, argument) => {
+        session.site.policy = argument;
     },
 };
