@@ -143,7 +143,10 @@ with WebGL. For example, from inside this folder:
     python3 -m http.server 8000 --bind 127.0.0.1
 
 then open http://127.0.0.1:8000/. Opened straight from disk (a file:// address) the page cannot
-load its files.
+load its files. Its address must end in / (http://example.org/cube/, not .../cube), since the
+page loads everything beside it by relative addresses. A server that sends a
+Content-Security-Policy must allow at least: default-src 'self'; script-src 'self'
+'wasm-unsafe-eval'.
 
 After one visit the page also starts without a network and can be installed as an app, but
 browsers allow that only for a site served over HTTPS, or from localhost (127.0.0.1).
