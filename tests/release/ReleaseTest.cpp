@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/wait.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "BrowserSession.h"
@@ -148,13 +151,14 @@ TEST(Release, RefusesAWorkTreeWithUncommittedChanges) {
     const TempDir scratch;
     const std::string clone = cloneOfHead(scratch), log = shellQuoted(scratch.file("first"));
     const std::string release = shellQuoted(clone + "/scripts/release.sh");
-    std::string group = runCommand("setsid " + release + " >" + log + " 2>&1 </dev/null & echo $!");
-    group.pop_back();
+    const std::string group =
+        runCommand("setsid " + release + " >" + log + " 2>&1 </dev/null & echo $!");
     runCommand("for i in $(seq 600); do grep -q '^Packing' " + log + " && break; sleep 0.1; done");
     const std::string second =
         runCommand("timeout 60 " + release + " 2>&1; echo \"exit status $?\"");
-    runCommand("kill -TERM -- -" + group + " && while kill -0 -- -" + group +
-               " 2>/dev/null; do sleep 0.1; done");
+    const pid_t first = std::stoi(group);
+    kill(-first, SIGTERM);
+    while (kill(-first, 0) == 0) std::this_thread::sleep_for(std::chrono::milliseconds(100));
     EXPECT_NE(second.find("a release is already running"), std::string::npos)
         << second << readFile(scratch.file("first"));
     EXPECT_EQ(second.find("exit status 0"), std::string::npos) << second;

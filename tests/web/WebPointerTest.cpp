@@ -104,9 +104,10 @@ TEST(WebVisitor, OnATouchScreenAFingerTurnsAndTheOnScreenControlsFlyAndSwitch) {
     EXPECT_GT(turning.centreY - backwards.centreY, shiftForTurn(windowPixels * 0.01) / 2)
         << describeBoth(backwards, turning);
     EXPECT_GT(forwards.pixels, 6 * handed.pixels / 5) << describeBoth(handed, forwards);
-    EXPECT_LT(clickedLater.width(), 9 * clicked.width() / 10)
-        << describeBoth(clicked, clickedLater);
-    EXPECT_LT(tappedLater.width(), 9 * tapped.width() / 10) << describeBoth(tapped, tappedLater);
+    // Far out, half a second's flight takes a pixel or two off the block's width but a quarter or
+    // more off its area.
+    EXPECT_LT(clickedLater.pixels, 4 * clicked.pixels / 5) << describeBoth(clicked, clickedLater);
+    EXPECT_LT(tappedLater.pixels, 4 * tapped.pixels / 5) << describeBoth(tapped, tappedLater);
     EXPECT_GT(tableLater.pixels, 6 * table.pixels / 5) << describeBoth(table, tableLater);
     EXPECT_EQ(session.page("ortho").rfind("title: Ortho Projection\n", 0), 0u);
     EXPECT_EQ(session.page("perspective").rfind("title: Perspective Projection\n", 0), 0u);
