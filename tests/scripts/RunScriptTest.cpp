@@ -9,25 +9,17 @@
 
 namespace {
 
-struct ScriptRun {
-    int status = -1;
-    std::string output;  // standard output and error together
-};
-
 // A script of the checkout in folder, typed as a user would, with no display, as on a headless
 // server, and with a CDPATH exported, as many shell profiles do, which makes cd print the folder
 // it enters.
-ScriptRun runScript(const std::string& folder, const std::string& commandLine) {
-    const std::string printed =
-        runCommand("cd " + shellQuoted(folder) + " && env -u DISPLAY CDPATH=. " + commandLine +
-                   " 2>&1; echo \"exit status $?\"");
-    const size_t at = printed.rfind("exit status ");
-    return {std::stoi(printed.substr(at + 12)), printed.substr(0, at)};
+CommandOutcome runScript(const std::string& folder, const std::string& commandLine) {
+    return runCommandForOutcome("cd " + shellQuoted(folder) + " && env -u DISPLAY CDPATH=. " +
+                                commandLine);
 }
 
 // scripts/run.sh with the given SCREENSHOT_DELAY.
-ScriptRun runWithoutDisplay(const std::string& delay,
-                            const std::string& folder = ROLLING_CUBE_SOURCE_DIR) {
+CommandOutcome runWithoutDisplay(const std::string& delay,
+                                 const std::string& folder = ROLLING_CUBE_SOURCE_DIR) {
     return runScript(folder, "SCREENSHOT_DELAY=" + shellQuoted(delay) + " scripts/run.sh");
 }
 
@@ -46,14 +38,14 @@ std::string closedToOthers(const std::string& folder) {
 // that runs none fails, before anything is built, as does an option ctest does not know.
 TEST(RunScript, RefusesMistakesAndLeavesAWholeScreenshotAndAnInstallForEveryone) {
     for (const std::string delay : {"abc", "-1"}) {
-        const ScriptRun refused = runWithoutDisplay(delay);
+        const CommandOutcome refused = runWithoutDisplay(delay);
         EXPECT_NE(refused.status, 0) << delay;
         EXPECT_NE(refused.output.find("SCREENSHOT_DELAY is '" + delay + "'"), std::string::npos)
             << refused.output;
     }
     const TempDir scratch;
     std::filesystem::create_directory_symlink(ROLLING_CUBE_SOURCE_DIR, scratch.file("say \""));
-    const ScriptRun refused = runWithoutDisplay("0.5", scratch.file("say \""));
+    const CommandOutcome refused = runWithoutDisplay("0.5", scratch.file("say \""));
     EXPECT_TRUE(refused.status != 0 && refused.output.find('\n') == refused.output.size() - 1 &&
                 refused.output.find("holds '\"'") != std::string::npos)
         << refused.output;
@@ -65,7 +57,7 @@ TEST(RunScript, RefusesMistakesAndLeavesAWholeScreenshotAndAnInstallForEveryone)
                " && git ls-files -zco --exclude-standard" +
                " | tar --null -T - --ignore-failed-read -cf - 2>/dev/null | tar -xf - -C " +
                shellQuoted(copy));
-    const ScriptRun run = runWithoutDisplay("0.5", copy);
+    const CommandOutcome run = runWithoutDisplay("0.5", copy);
     ASSERT_EQ(run.status, 0) << run.output;
     EXPECT_EQ(
         runCommand("identify -format '%m %w %h' " + shellQuoted(copy + "/build/screenshot.png")),
@@ -90,7 +82,7 @@ TEST(RunScript, RefusesMistakesAndLeavesAWholeScreenshotAndAnInstallForEveryone)
     }
 
     for (const std::string pick : {"-L nosuchlabel", "-L Quick", "--no-such-option"}) {
-        const ScriptRun picked = runScript(copy, "scripts/test.sh " + pick);
+        const CommandOutcome picked = runScript(copy, "scripts/test.sh " + pick);
         EXPECT_NE(picked.status, 0) << pick;
         EXPECT_NE(picked.output.find(pick.substr(0, 2) == "-L" ? "the labels are quick desktop"
                                                                : "usage: scripts/test.sh"),

@@ -120,6 +120,14 @@ bool showsBackground(const RunningProgram::Screenshot& shot);
 // Runs a shell command and returns what it printed; throws if it fails.
 std::string runCommand(const std::string& command);
 
+// What a shell command printed on standard output and error, and its exit status: unlike
+// runCommand's, a failing command here is an answer, not an error.
+struct CommandOutcome {
+    int status = -1;
+    std::string output;
+};
+CommandOutcome runCommandForOutcome(const std::string& command);
+
 // Where tool is on PATH, looked up as the test runs so that a tool installed after the suite was
 // built is found; empty if it is not there.
 std::string toolOnPath(const std::string& tool);

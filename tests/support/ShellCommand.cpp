@@ -32,3 +32,9 @@ std::string toolOnPath(const std::string& tool) {
 std::string toolMissing(const std::string& tool, const std::string& packageSet) {
     return tool + " is not installed: scripts/lib/deps.sh --set " + packageSet + " installs it";
 }
+
+CommandOutcome runCommandForOutcome(const std::string& command) {
+    const std::string printed = runCommand("(" + command + ") 2>&1; echo \"exit status $?\"");
+    const size_t at = printed.rfind("exit status ");
+    return {std::stoi(printed.substr(at + 12)), printed.substr(0, at)};
+}
