@@ -58,16 +58,16 @@ var programStart = {
   // What Emscripten's code reads of the page. A lost context (a GPU reset, a driver update, too
   // many contexts on a phone) draws nothing more, so the program stops drawing then, and the
   // page says how to get the animation back.
-  moduleFor: function(context) {
+  moduleFor: function() {
     return {
       canvas: programStart.canvas,
-      preinitializedWebGLContext: context,
+      preinitializedWebGLContext: null,
       stdout: pageOutput.terminal(function(line) { console.log(line); }),
       stderr: pageOutput.terminal(function(line) { console.error(line); }),
       setStatus: programStart.setStatus,
       onAbort: programStart.fail,
       postRun: [function() { programStart.started = true; }],
-      preMainLoop: function() { return !context.isContextLost(); },
+      preMainLoop: function() { return !window.Module.preinitializedWebGLContext.isContextLost(); },
     };
   },
 
@@ -91,9 +91,16 @@ var programStart = {
       event.preventDefault();
     });
     if (!programStart.servedOverHttp()) return;
+    window.Module = programStart.moduleFor();
+    // The page's first paint shows at once what it is; the WebGL context, which a software
+    // renderer takes long to make, and the program come just after it.
+    requestAnimationFrame(function() { setTimeout(programStart.start, 0); });
+  },
+
+  start: function() {
     var context = programStart.webglContext();
     if (!context) return;
-    window.Module = programStart.moduleFor(context);
+    window.Module.preinitializedWebGLContext = context;
     programStart.canvas.addEventListener('webglcontextlost', programStart.contextLost);
     window.addEventListener('error', function(event) { programStart.fail(event.message); });
     programStart.loadProgram();
