@@ -5,11 +5,13 @@
 #include <filesystem>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "BrowserSession.h"
 #include "MouseRedBlock.h"
 #include "PicturePrediction.h"
+#include "app/StartupPictures.h"
 
 // The browser build in headless Chromium, held to what the desktop window shows: the same
 // titles, console text and keys, the picture the starting camera predicts, and the mouse.
@@ -51,7 +53,15 @@ void expectPicture(const BrowserSession& session, const std::string& shot, Proje
 }  // namespace
 
 TEST(WebPage, StartsWithTheDesktopTitleConsoleTextAndPicture) {
-    const BrowserSession session({"open", "page:start", "shot:start"});
+    const BrowserSession session({"open", "page:start", "shot:start", "textures:start"});
+    // The page draws the pictures itself, and they must be those in Textures/ to the byte: the
+    // BMP's pixels, bottom row first, with blue and red swapped as the reader swaps them.
+    for (size_t i = 0; i < std::size(startupPictures); ++i) {
+        std::string pixels = committedTexture(startupPictures[i].file).substr(54);
+        for (size_t at = 0; at + 2 < pixels.size(); at += 3) std::swap(pixels[at], pixels[at + 2]);
+        EXPECT_TRUE(session.saved("start-" + std::to_string(i) + ".rgb") == pixels)
+            << startupPictures[i].file << " differs from the one in Textures/";
+    }
     // Flushing "Loading cube texture... " before "Success" must not split the line.
     EXPECT_EQ(session.page("start"), pageWith("Perspective Projection", allPicturesLoaded));
     const std::string console = session.browserConsole();
@@ -154,4 +164,25 @@ TEST(WebPage, SaysInPlainWordsWhichFileItCouldNotLoad) {
     const std::string console = session.browserConsole();
     EXPECT_NE(console.find("error: Rolling Cube could not start: "), std::string::npos) << console;
     EXPECT_NE(console.find("wasm"), std::string::npos) << console;
+}
+
+TEST(WebPage, ShipsItsFilesCompressedBesideThemAndWithinItsWeight) {
+    // A server with gzip_static or brotli_static sends a copy as it is, so a stale one would
+    // mix two builds; and what a visitor downloads, in the copies a good host sends, stays
+    // small enough for a phone on a slow network: a heavy file added later fails here.
+    const uintmax_t budget = 80'000;
+    uintmax_t sent = 0;
+    std::istringstream list(ROLLING_CUBE_SITE_FILES);
+    for (std::string file; list >> file;) {
+        const std::string path = std::string(ROLLING_CUBE_WEB_SITE) + "/" + file;
+        if (file.size() > 4 && file.compare(file.size() - 4, 4, ".png") == 0) {
+            sent += std::filesystem::file_size(path);
+            continue;
+        }
+        const std::string content = readFile(path);
+        EXPECT_TRUE(runCommand("brotli -dc " + shellQuoted(path + ".br")) == content) << file;
+        EXPECT_TRUE(runCommand("gzip -dc " + shellQuoted(path + ".gz")) == content) << file;
+        sent += std::filesystem::file_size(path + ".br");
+    }
+    EXPECT_LE(sent, budget) << "the site's files, as brotli sends them";
 }
