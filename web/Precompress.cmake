@@ -15,7 +15,9 @@ foreach(file IN LISTS ROLLING_CUBE_SITE_FILES ROLLING_CUBE_SERVICE_WORKER)
   if(NOT "${path}" IS_NEWER_THAN "${path}.gz" AND NOT "${path}" IS_NEWER_THAN "${path}.br")
     continue()
   endif()
-  execute_process(COMMAND "${BROTLI}" --quality=11 --force --no-copy-stat "--output=${path}.br" "${path}"
+  # Written through standard output, as any new file, since brotli would give its own output
+  # the input's time and mode, or else make it readable by its owner alone.
+  execute_process(COMMAND "${BROTLI}" --quality=11 --stdout "${path}" OUTPUT_FILE "${path}.br"
                   RESULT_VARIABLE brotli_result)
   execute_process(COMMAND "${GZIP}" -9 --no-name --stdout "${path}" OUTPUT_FILE "${path}.gz"
                   RESULT_VARIABLE gzip_result)

@@ -77,6 +77,19 @@ var programStart = {
                                   'stopped. Reload the page to start it again.');
   },
 
+  // The program's files are fetched while the page makes its WebGL context, which a software
+  // renderer is slow to do, but only once the first paint has what it needs.
+  preloadProgram: function() {
+    [['rolling-cube.js', 'script'], ['rolling-cube.wasm', 'fetch']].forEach(function(file) {
+      var link = document.createElement('link');
+      link.rel = 'preload';
+      link.href = file[0];
+      link.as = file[1];
+      link.crossOrigin = file[1] == 'fetch' ? 'anonymous' : null;
+      document.head.appendChild(link);
+    });
+  },
+
   loadProgram: function() {
     var script = document.createElement('script');
     script.src = 'rolling-cube.js';
@@ -92,12 +105,28 @@ var programStart = {
     });
     if (!programStart.servedOverHttp()) return;
     window.Module = programStart.moduleFor();
-    // The page's first paint shows at once what it is; the WebGL context, which a software
-    // renderer takes long to make, and the program come just after it.
-    requestAnimationFrame(function() { setTimeout(programStart.start, 0); });
+    programStart.afterFirstPaint(programStart.start);
+  },
+
+  // The page's first paint shows at once what it is; the WebGL context, which a software
+  // renderer takes long to make, and the program come once it is on the screen, since the GPU
+  // process, busy making the context, would not show it until then. A browser that does not
+  // report paints starts them in the task after the first frame.
+  afterFirstPaint: function(start) {
+    var types = window.PerformanceObserver && PerformanceObserver.supportedEntryTypes;
+    if (!types || types.indexOf('paint') < 0) {
+      requestAnimationFrame(function() { setTimeout(start, 0); });
+      return;
+    }
+    var observer = new PerformanceObserver(function() {
+      observer.disconnect();
+      setTimeout(start, 0);
+    });
+    observer.observe({type: 'paint', buffered: true});
   },
 
   start: function() {
+    programStart.preloadProgram();
     var context = programStart.webglContext();
     if (!context) return;
     window.Module.preinitializedWebGLContext = context;

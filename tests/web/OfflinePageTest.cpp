@@ -44,7 +44,8 @@ void rebuildWithBlueGround(const std::string& site) {
               readFile(site + "/page-output.js") +
                   "WebGLRenderingContext.prototype.texImage2D = ((upload) => function(...args) {\n"
                   "  const pixels = args[args.length - 1];\n"
-                  "  for (let i = 0; pixels && i + 2 < pixels.length; i += 3) pixels.set([0, 0, 255], i);\n"
+                  "  for (let i = 0; pixels && i + 2 < pixels.length; i += 3)\n"
+                  "    pixels.set([0, 0, 255], i);\n"
                   "  return upload.apply(this, args);\n"
                   "})(WebGLRenderingContext.prototype.texImage2D);\n");
     writeServiceWorker(site);

@@ -125,7 +125,10 @@ TEST(WebPage, DragsTurnTheViewAHundredthOfARadianAPixelAndButtonsAloneFly) {
 }
 
 TEST(WebPage, SaysSoWhenTheBrowserHasNoWebGl) {
-    const BrowserSession session({"without-webgl", "load", "wait:500", "page:without"});
+    // The page looks for WebGL once its first paint is on the screen.
+    const BrowserSession session(
+        {"without-webgl", "load",
+         "wait-for:document.getElementById('status').textContent != 'Loading…'", "page:without"});
     const std::string page = session.page("without");
     EXPECT_NE(page.find("status: This browser cannot show Rolling Cube: WebGL is unavailable"),
               std::string::npos)
