@@ -1,5 +1,7 @@
 #include "StartupPictureFiles.h"
 
+#include <sys/stat.h>
+
 #include "BmpWriter.h"
 #include "Pictures.h"
 #include "app/StartupPictures.h"
@@ -23,4 +25,12 @@ std::string writeStartupPictures(const std::string& directory) {
         if (!writeBmp(draw(picture.load, size), path)) return path;
     }
     return "";
+}
+
+std::string writeStartupPicturesForTheProgram() {
+    std::string folder = pictureFolder;
+    folder.pop_back();
+    // A folder that is there already is as good as a new one.
+    mkdir(folder.c_str(), 0755);
+    return writeStartupPictures(folder);
 }

@@ -3,13 +3,10 @@
 // before main runs. The program then reads the very same BMP bytes, with the same reader and the
 // same console text, as it does on the desktop; drawing them takes milliseconds, where
 // downloading them cost 590 kB.
-#include <sys/stat.h>
-
 #include <cstdio>
 #include <string>
 
 #include "StartupPictureFiles.h"
-#include "app/StartupPictures.h"
 
 namespace {
 
@@ -17,11 +14,8 @@ namespace {
 // before main.
 struct PicturesBeforeMain {
     PicturesBeforeMain() {
-        std::string folder = pictureFolder;
-        folder.pop_back();
-        mkdir(folder.c_str(), 0755);
         // A picture that could not be written is reported as missing when the program reads it.
-        const std::string failed = writeStartupPictures(folder);
+        const std::string failed = writeStartupPicturesForTheProgram();
         if (!failed.empty()) std::fprintf(stderr, "Could not draw %s\n", failed.c_str());
     }
 };
