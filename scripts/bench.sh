@@ -5,7 +5,7 @@
 # Valgrind makes the script fail, after every figure has been printed.
 #
 # Knobs (environment): SOAK_SECONDS (60), MEMCHECK_SECONDS (5), STARTUP_RUNS (7), RSS_SECONDS (10),
-# HIDDEN_SECONDS (5), WEB_LOADS (5).
+# HIDDEN_SECONDS (5), WEB_VISITS (7), LIGHTHOUSE_RUNS (3).
 set -euo pipefail
 # shellcheck source=scripts/lib/folder.sh
 . "$(dirname "$0")/lib/folder.sh"
@@ -161,22 +161,7 @@ if [ "${errors:-1}" != 0 ]; then
     failed=1
 fi
 
-# The browser version: the bytes a first visit downloads, and the time from navigation to the
-# first drawn frame in headless Chromium, each load in a fresh browser, taken in turns with an
-# empty page that draws one triangle with WebGL.
-scripts/web.sh --build-only >/dev/null
-scripts/lib/web-test-tools.sh
-figure web_bytes "$(find build-web -type f -printf '%s\n' | awk '{ total += $1 } END { print total }')"
-web_out=$(mktemp -d)
-median_ms() {
-    sort -n | awk '{ ms[NR] = $1 } END { printf "%.0f", NR % 2 ? ms[(NR + 1) / 2] : (ms[NR / 2] + ms[NR / 2 + 1]) / 2 }'
-}
-for load in $(seq "${WEB_LOADS:-5}"); do
-    node tests/web/driver.mjs build-web "$web_out" open "first-frame:page$load" >/dev/null
-    node tests/web/driver.mjs bench/web "$web_out" open "first-frame:empty$load" >/dev/null
-done
-figure web_first_frame_ms "$(cat "$web_out"/page*.txt | median_ms)"
-figure web_empty_first_frame_ms "$(cat "$web_out"/empty*.txt | median_ms)"
-rm -rf "$web_out"
+# The browser version, printed by a script of its own.
+scripts/lib/bench-web.sh
 
 exit "$failed"

@@ -50,6 +50,9 @@ except KeyboardInterrupt:
 [ "$build_only" -eq 1 ] || python3 -c "$server" "$port" --check-only
 
 scripts/lib/deps.sh --set web-build
+# Emscripten minifies the script with the Closure Compiler pinned here; Debian has none as new.
+scripts/lib/npm-ci.sh web/closure-compiler
+export EM_CLOSURE_COMPILER="$root/web/closure-compiler/node_modules/.bin/google-closure-compiler"
 
 # Emscripten's JavaScript optimiser needs acorn, which Debian installs for its own node; another
 # node on the path looks for it there too.

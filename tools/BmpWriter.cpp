@@ -1,7 +1,7 @@
 #include "BmpWriter.h"
 
 #include <cstdint>
-#include <fstream>
+#include <cstdio>
 
 #include "LittleEndian.h"
 
@@ -43,8 +43,10 @@ bool writeBmp(const Picture& picture, const std::string& path) {
         }
     }
 
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(out.data(), static_cast<std::streamsize>(out.size()));
-    file.close();
-    return static_cast<bool>(file);
+    // C's streams rather than C++'s, whose locales would make the browser's program four times
+    // the size.
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) return false;
+    const bool written = std::fwrite(out.data(), 1, out.size(), file) == out.size();
+    return std::fclose(file) == 0 && written;
 }

@@ -1,16 +1,18 @@
 #include "Pictures.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "Random.h"
 #include "ValueNoise.h"
 
 Picture drawNoise(int size) {
     Picture picture(size, size);
+    const FractalNoise noise(64, size, 1);
     for (int y = 0; y < size; ++y) {
         for (int x = 0; x < size; ++x) {
             // Summed octaves crowd around the middle; spread them out again.
-            const int v = std::clamp(128 + (fractalNoise(x, y, 64, size, 1) - 128) * 2, 0, 255);
+            const int v = std::clamp(128 + (noise.at(x, y) - 128) * 2, 0, 255);
             const int grey = 110 + v * 145 / 255;
             picture.set(x, y, grey, grey, grey);
         }
@@ -20,9 +22,10 @@ Picture drawNoise(int size) {
 
 Picture drawGrass(int size) {
     Picture picture(size, size);
+    const FractalNoise noise(32, size, 7);
     for (int y = 0; y < size; ++y) {
         for (int x = 0; x < size; ++x) {
-            const int n = fractalNoise(x, y, 32, size, 7);
+            const int n = noise.at(x, y);
             picture.set(x, y, 28 + n / 10, 70 + n / 4, 18 + n / 12);
         }
     }
@@ -71,12 +74,17 @@ Picture drawSpot(int size) {
     const int radius = size * 3 / 32;
     const int rim = size / 32;
     const int spotGrey = 38;
+    const FractalNoise noise(16, size, 11);
     for (int y = 0; y < size; ++y) {
         for (int x = 0; x < size; ++x) {
-            int v = 226 + (fractalNoise(x, y, 16, size, 11) - 128) / 8;
+            int v = 226 + (noise.at(x, y) - 128) / 8;
             const int edge = std::min({x, y, size - 1 - x, size - 1 - y});
             if (edge < rim) v -= (rim - edge) * 64 / rim;
             for (const auto& spot : spots) {
+                // No sample point of a pixel further off lies within the spot.
+                if (std::abs(x - spot[0]) > radius + 1 || std::abs(y - spot[1]) > radius + 1) {
+                    continue;
+                }
                 const int c = discCoverage(x, y, spot[0], spot[1], radius);
                 v = (v * (16 - c) + spotGrey * c) / 16;
             }

@@ -58,16 +58,16 @@ var programStart = {
   // What Emscripten's code reads of the page. A lost context (a GPU reset, a driver update, too
   // many contexts on a phone) draws nothing more, so the program stops drawing then, and the
   // page says how to get the animation back.
-  moduleFor: function(context) {
+  moduleFor: function() {
     return {
       canvas: programStart.canvas,
-      preinitializedWebGLContext: context,
+      preinitializedWebGLContext: null,
       stdout: pageOutput.terminal(function(line) { console.log(line); }),
       stderr: pageOutput.terminal(function(line) { console.error(line); }),
       setStatus: programStart.setStatus,
       onAbort: programStart.fail,
       postRun: [function() { programStart.started = true; }],
-      preMainLoop: function() { return !context.isContextLost(); },
+      preMainLoop: function() { return !window.Module.preinitializedWebGLContext.isContextLost(); },
     };
   },
 
@@ -75,6 +75,19 @@ var programStart = {
     programStart.failed = true;
     startUpFailure.showWithReload('The graphics context was lost, so the animation has ' +
                                   'stopped. Reload the page to start it again.');
+  },
+
+  // The program's files are fetched while the page makes its WebGL context, which a software
+  // renderer is slow to do, but only once the first paint has what it needs.
+  preloadProgram: function() {
+    [['rolling-cube.js', 'script'], ['rolling-cube.wasm', 'fetch']].forEach(function(file) {
+      var link = document.createElement('link');
+      link.rel = 'preload';
+      link.href = file[0];
+      link.as = file[1];
+      link.crossOrigin = file[1] == 'fetch' ? 'anonymous' : null;
+      document.head.appendChild(link);
+    });
   },
 
   loadProgram: function() {
@@ -94,9 +107,32 @@ var programStart = {
       event.preventDefault();
     });
     if (!programStart.servedOverHttp()) return;
+    window.Module = programStart.moduleFor();
+    programStart.afterFirstPaint(programStart.start);
+  },
+
+  // The page's first paint shows at once what it is; the WebGL context, which a software
+  // renderer takes long to make, and the program come once it is on the screen, since the GPU
+  // process, busy making the context, would not show it until then. A browser that does not
+  // report paints starts them in the task after the first frame.
+  afterFirstPaint: function(start) {
+    var types = window.PerformanceObserver && PerformanceObserver.supportedEntryTypes;
+    if (!types || types.indexOf('paint') < 0) {
+      requestAnimationFrame(function() { setTimeout(start, 0); });
+      return;
+    }
+    var observer = new PerformanceObserver(function() {
+      observer.disconnect();
+      setTimeout(start, 0);
+    });
+    observer.observe({type: 'paint', buffered: true});
+  },
+
+  start: function() {
+    programStart.preloadProgram();
     var context = programStart.webglContext();
     if (!context) return;
-    window.Module = programStart.moduleFor(context);
+    window.Module.preinitializedWebGLContext = context;
     programStart.canvas.addEventListener('webglcontextlost', programStart.contextLost);
     window.addEventListener('error', function(event) { programStart.fail(event.message); });
     programStart.loadProgram();

@@ -17,8 +17,10 @@ package_set() {
         tests) echo @virtual-display libgtest-dev libgmock-dev libx11-dev faketime ;;
         # libFuzzer comes with clang.
         fuzz) echo clang libclang-rt-14-dev ;;
-        # The browser build.
-        web-build) echo cmake make emscripten nodejs python3 librsvg2-bin ;;
+        # The browser build; its icons are drawn and made small, its files compressed.
+        web-build) echo cmake make emscripten nodejs python3 librsvg2-bin pngquant brotli gzip ;;
+        # A static host for the browser version's benchmark, with brotli as good hosts have it.
+        web-bench) echo nginx libnginx-mod-http-brotli-filter libnginx-mod-http-brotli-static ;;
         # The browsers the web tests and benchmarks drive; npm installs their pinned packages.
         browser) echo nodejs chromium firefox-esr ;;
         # Cross-building for Windows, and Wine with the OpenGL driver it only recommends, to run

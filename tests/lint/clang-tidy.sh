@@ -37,5 +37,5 @@ fi
 read -ra web_flags < <(em++ --cflags 2>/dev/null)
 mapfile -t web_sources < <(find web -name '*.cpp' | sort)
 clang-tidy --quiet --warnings-as-errors='*' "${web_sources[@]}" -- "${web_flags[@]}" -std=c++17 \
-    -Iweb/include -Isrc
+    -Iweb/include -Isrc -Itools
 echo "clang-tidy: src/ and ${#web_sources[@]} files in web/ clean"

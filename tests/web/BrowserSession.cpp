@@ -33,6 +33,10 @@ std::string BrowserSession::page(const std::string& name) const {
     return readFile(out_.file(name + ".txt"));
 }
 
+std::string BrowserSession::saved(const std::string& file) const {
+    return readFile(out_.file(file));
+}
+
 std::string BrowserSession::browserConsole() const {
     return readFile(out_.file("browser-console.txt"));
 }

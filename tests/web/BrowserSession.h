@@ -22,6 +22,8 @@ class BrowserSession {
     RunningProgram::Screenshot shot(const std::string& name) const;
     // The page's title, heading, status and console text as saved by the step "page:NAME".
     std::string page(const std::string& name) const;
+    // Any other file a step saved, by its name.
+    std::string saved(const std::string& file) const;
     // What the page wrote to the browser's console, one "type: text" line each.
     std::string browserConsole() const;
 

@@ -36,18 +36,18 @@ void writeServiceWorker(const std::string& site) {
                shellQuoted(ROLLING_CUBE_SERVICE_WORKER_SCRIPT));
 }
 
-// The site as a rebuild with an all-blue ground picture leaves it: the copy's rolling-cube.data
-// gets blue pixels where Grass.bmp's were, and the build's own step writes its service worker.
+// The site as a rebuild that draws the ground blue leaves it: the copy's page-output.js turns
+// every picture the program uploads blue, and the build's own step writes its service worker.
 void rebuildWithBlueGround(const std::string& site) {
     copySite(ROLLING_CUBE_WEB_SITE, site);
-    std::string data = readFile(site + "/rolling-cube.data");
-    const std::string grass = committedTexture("Grass.bmp");
-    const size_t at = data.find(grass);
-    ASSERT_NE(at, std::string::npos) << "Grass.bmp is not in rolling-cube.data";
-    const size_t pixels =
-        static_cast<unsigned char>(grass[10]) | static_cast<unsigned char>(grass[11]) << 8;
-    for (size_t i = pixels; i + 3 <= grass.size(); i += 3) data.replace(at + i, 3, "\xff\0\0", 3);
-    writeFile(site + "/rolling-cube.data", data);
+    writeFile(site + "/page-output.js",
+              readFile(site + "/page-output.js") +
+                  "WebGLRenderingContext.prototype.texImage2D = ((upload) => function(...args) {\n"
+                  "  const pixels = args[args.length - 1];\n"
+                  "  for (let i = 0; pixels && i + 2 < pixels.length; i += 3)\n"
+                  "    pixels.set([0, 0, 255], i);\n"
+                  "  return upload.apply(this, args);\n"
+                  "})(WebGLRenderingContext.prototype.texImage2D);\n");
     writeServiceWorker(site);
 }
 

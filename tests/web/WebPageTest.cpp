@@ -5,11 +5,13 @@
 #include <filesystem>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "BrowserSession.h"
 #include "MouseRedBlock.h"
 #include "PicturePrediction.h"
+#include "app/StartupPictures.h"
 
 // The browser build in headless Chromium, held to what the desktop window shows: the same
 // titles, console text and keys, the picture the starting camera predicts, and the mouse.
@@ -53,7 +55,16 @@ void expectPicture(const BrowserSession& session, const std::string& shot, Proje
 TEST(WebPage, StartsWithTheDesktopTitleConsoleTextAndPicture) {
     // Under the strictest Content-Security-Policy the site can start with (see docs/web.md).
     const BrowserSession session({"policy:default-src 'self'; script-src 'self' 'wasm-unsafe-eval'",
-                                  "open", "page:start", "shot:start"});
+                                  "open", "page:start", "shot:start",
+                                  "textures:start"});
+    // The page draws the pictures itself, and they must be those in Textures/ to the byte: the
+    // BMP's pixels, bottom row first, with blue and red swapped as the reader swaps them.
+    for (size_t i = 0; i < std::size(startupPictures); ++i) {
+        std::string pixels = committedTexture(startupPictures[i].file).substr(54);
+        for (size_t at = 0; at + 2 < pixels.size(); at += 3) std::swap(pixels[at], pixels[at + 2]);
+        EXPECT_TRUE(session.saved("start-" + std::to_string(i) + ".rgb") == pixels)
+            << startupPictures[i].file << " differs from the one in Textures/";
+    }
     // Flushing "Loading cube texture... " before "Success" must not split the line.
     EXPECT_EQ(session.page("start"), pageWith("Perspective Projection", allPicturesLoaded));
     const std::string console = session.browserConsole();
@@ -117,7 +128,10 @@ TEST(WebPage, DragsTurnTheViewAHundredthOfARadianAPixelAndButtonsAloneFly) {
 }
 
 TEST(WebPage, SaysSoWhenTheBrowserHasNoWebGl) {
-    const BrowserSession session({"without-webgl", "load", "wait:500", "page:without"});
+    // The page looks for WebGL once its first paint is on the screen.
+    const BrowserSession session(
+        {"without-webgl", "load",
+         "wait-for:!/…/.test(document.getElementById('status').textContent)", "page:without"});
     const std::string page = session.page("without");
     EXPECT_NE(page.find("status: This browser cannot show Rolling Cube: WebGL is unavailable"),
               std::string::npos)
@@ -150,7 +164,7 @@ TEST(WebPage, SaysInPlainWordsWhichFileItCouldNotLoad) {
     // A server that refuses HEAD, or a Content-Security-Policy that forbids WebAssembly.
     steps.insert(
         steps.end(),
-        {"refuse-head", "serve:" + scratch.file("rolling-cube.data"), "load",
+        {"refuse-head", "serve:" + scratch.file("rolling-cube.wasm"), "load",
          "wait-for:document.querySelector('#status button')", "page:head-refused",
          "policy:default-src 'self'", "serve:" ROLLING_CUBE_WEB_SITE, "load",
          "wait-for:!/…/.test(document.getElementById('status').textContent)", "page:forbidden"});
@@ -169,7 +183,7 @@ TEST(WebPage, SaysInPlainWordsWhichFileItCouldNotLoad) {
         session.page(reporter).rfind("Rolling Cube did not start: its scripts did not run", 0), 0u)
         << session.page(reporter);
     EXPECT_NE(session.page("head-refused")
-                  .find("status: Rolling Cube could not be loaded: rolling-cube.data is missing "
+                  .find("status: Rolling Cube could not be loaded: rolling-cube.wasm is missing "
                         "from the server. Reload the page to try again. Reload\n"),
               std::string::npos)
         << session.page("head-refused");
@@ -182,4 +196,25 @@ TEST(WebPage, SaysInPlainWordsWhichFileItCouldNotLoad) {
     const std::string console = session.browserConsole();
     EXPECT_NE(console.find("error: Rolling Cube could not start: "), std::string::npos) << console;
     EXPECT_NE(console.find("wasm"), std::string::npos) << console;
+}
+
+TEST(WebPage, ShipsItsFilesCompressedBesideThemAndWithinItsWeight) {
+    // A server with gzip_static or brotli_static sends a copy as it is, so a stale one would
+    // mix two builds; and what a visitor downloads, in the copies a good host sends, stays
+    // small enough for a phone on a slow network: a heavy file added later fails here.
+    const uintmax_t budget = 80'000;
+    uintmax_t sent = 0;
+    std::istringstream list(ROLLING_CUBE_SITE_FILES);
+    for (std::string file; list >> file;) {
+        const std::string path = std::string(ROLLING_CUBE_WEB_SITE) + "/" + file;
+        if (file.size() > 4 && file.compare(file.size() - 4, 4, ".png") == 0) {
+            sent += std::filesystem::file_size(path);
+            continue;
+        }
+        const std::string content = readFile(path);
+        EXPECT_TRUE(runCommand("brotli -dc " + shellQuoted(path + ".br")) == content) << file;
+        EXPECT_TRUE(runCommand("gzip -dc " + shellQuoted(path + ".gz")) == content) << file;
+        sent += std::filesystem::file_size(path + ".br");
+    }
+    EXPECT_LE(sent, budget) << "the site's files, as brotli sends them";
 }

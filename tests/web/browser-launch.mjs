@@ -32,6 +32,17 @@ function noteDrawingAndMenus() {
         ++window.contextMenus.fired;
         if (!event.defaultPrevented) ++window.contextMenus.letThrough;
     });
+    // The pictures the program hands WebGL, copied as they are handed over.
+    window.textureUploads = [];
+    const texImage2D = WebGLRenderingContext.prototype.texImage2D;
+    WebGLRenderingContext.prototype.texImage2D = function(...args) {
+        const pixels = args[args.length - 1];
+        if (ArrayBuffer.isView(pixels)) {
+            window.textureUploads.push(
+                new Uint8Array(pixels.buffer, pixels.byteOffset, pixels.byteLength).slice());
+        }
+        return texImage2D.apply(this, args);
+    };
     for (const name of ['drawArrays', 'drawElements']) {
         const draw = WebGLRenderingContext.prototype[name];
         WebGLRenderingContext.prototype[name] = function(...args) {
@@ -42,9 +53,9 @@ function noteDrawingAndMenus() {
     }
 }
 
-// A new page whose console messages go to CONSOLE_LINES. It notes when the program first draws,
-// to time the first frame from navigation, counts its drawing calls and the context menus the
-// page let the browser open.
+// A new page, of the browser or of one of its contexts, whose console messages go to
+// CONSOLE_LINES. It notes when the program first draws, to time the first frame from navigation,
+// the pictures it uploads, its drawing calls and the context menus the page let the browser open.
 export async function openPage(browser, consoleLines) {
     const page = await browser.newPage();
     await page.setViewport({width: 800, height: 1000, deviceScaleFactor: 1});

@@ -36,6 +36,8 @@
 //                               and console text, as NAME.txt
 //   page-shot:NAME              the whole page as the screen shows it, as NAME.png
 //   first-frame:NAME            milliseconds from navigation to the first drawn frame, NAME.txt
+//   textures:NAME               the pictures the program uploaded, RGB bottom row first, in its
+//                               order, as NAME-0.rgb, NAME-1.rgb...
 //   offline / online            the server stops answering / answers again
 //   serve:DIR                   the server answers from DIR from now on, as after a rebuild
 //   redirect-index              the server sends index.html's address to its folder's, as some

@@ -65,4 +65,10 @@ export const recordSteps = {
         writeFileSync(join(outDir, `${argument}.txt`), `${ms}\n`);
     },
     installable,
+    // The pictures the program uploaded, in its order, each as NAME-N.rgb.
+    textures: async ({page, outDir}, argument) => {
+        const uploads = await page.evaluate(() => textureUploads.map((pixels) => Array.from(pixels)));
+        uploads.forEach((pixels, i) =>
+            writeFileSync(join(outDir, `${argument}-${i}.rgb`), Buffer.from(pixels)));
+    },
 };
