@@ -30,16 +30,15 @@ bool writeBmp(const Picture& picture, const std::string& path) {
     put32(out, 0);  // colours used
     put32(out, 0);  // important colours
 
-    for (int y = picture.height - 1; y >= 0; --y) {
-        const size_t rowStart = static_cast<size_t>(y) * picture.width * 3;
-        for (int x = 0; x < picture.width; ++x) {
-            const uint8_t* p = &picture.rgb[rowStart + static_cast<size_t>(x) * 3];
-            out.push_back(static_cast<char>(p[2]));
-            out.push_back(static_cast<char>(p[1]));
-            out.push_back(static_cast<char>(p[0]));
-        }
-        for (uint32_t pad = static_cast<uint32_t>(picture.width) * 3; pad < stride; ++pad) {
-            out.push_back(0);
+    // Bottom row first, each pixel as blue, green, red, and each row padded to whole words.
+    out.resize(headerBytes + pixelBytes, 0);
+    char* row = &out[headerBytes];
+    for (int y = picture.height - 1; y >= 0; --y, row += stride) {
+        const uint8_t* p = &picture.rgb[static_cast<size_t>(y) * picture.width * 3];
+        for (int x = 0; x < picture.width; ++x, p += 3) {
+            row[x * 3] = static_cast<char>(p[2]);
+            row[x * 3 + 1] = static_cast<char>(p[1]);
+            row[x * 3 + 2] = static_cast<char>(p[0]);
         }
     }
 

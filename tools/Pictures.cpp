@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 #include "Random.h"
 #include "ValueNoise.h"
@@ -9,10 +10,12 @@
 Picture drawNoise(int size) {
     Picture picture(size, size);
     const FractalNoise noise(64, size, 1);
+    std::vector<int> row;
     for (int y = 0; y < size; ++y) {
+        noise.row(y, size, row);
         for (int x = 0; x < size; ++x) {
             // Summed octaves crowd around the middle; spread them out again.
-            const int v = std::clamp(128 + (noise.at(x, y) - 128) * 2, 0, 255);
+            const int v = std::clamp(128 + (row[static_cast<size_t>(x)] - 128) * 2, 0, 255);
             const int grey = 110 + v * 145 / 255;
             picture.set(x, y, grey, grey, grey);
         }
@@ -23,9 +26,11 @@ Picture drawNoise(int size) {
 Picture drawGrass(int size) {
     Picture picture(size, size);
     const FractalNoise noise(32, size, 7);
+    std::vector<int> row;
     for (int y = 0; y < size; ++y) {
+        noise.row(y, size, row);
         for (int x = 0; x < size; ++x) {
-            const int n = noise.at(x, y);
+            const int n = row[static_cast<size_t>(x)];
             picture.set(x, y, 28 + n / 10, 70 + n / 4, 18 + n / 12);
         }
     }
@@ -75,9 +80,11 @@ Picture drawSpot(int size) {
     const int rim = size / 32;
     const int spotGrey = 38;
     const FractalNoise noise(16, size, 11);
+    std::vector<int> row;
     for (int y = 0; y < size; ++y) {
+        noise.row(y, size, row);
         for (int x = 0; x < size; ++x) {
-            int v = 226 + (noise.at(x, y) - 128) / 8;
+            int v = 226 + (row[static_cast<size_t>(x)] - 128) / 8;
             const int edge = std::min({x, y, size - 1 - x, size - 1 - y});
             if (edge < rim) v -= (rim - edge) * 64 / rim;
             for (const auto& spot : spots) {

@@ -15,7 +15,10 @@ int smooth(int t) { return t * t * (768 - 2 * t) / 65536; }
 FractalNoise::FractalNoise(int largestCell, int period, uint32_t seed) {
     int weight = 16;
     for (int cell = largestCell; cell >= 4; cell /= 2) {
-        Octave octave{cell, period / cell, weight, {}};
+        Octave octave{cell, period / cell, weight, {}, {}};
+        for (int offset = 0; offset < cell; ++offset) {
+            octave.smoothed.push_back(smooth(offset * 256 / cell));
+        }
         const auto points = static_cast<uint32_t>(octave.latticePeriod);
         octave.lattice.reserve(static_cast<size_t>(points) * points);
         for (uint32_t y = 0; y < points; ++y) {
@@ -30,26 +33,30 @@ FractalNoise::FractalNoise(int largestCell, int period, uint32_t seed) {
     }
 }
 
-int FractalNoise::Octave::valueAt(int x, int y) const {
-    const int gx = x / cell;
-    const int gy = y / cell;
-    const int sx = smooth((x % cell) * 256 / cell);
-    const int sy = smooth((y % cell) * 256 / cell);
-    const auto point = [this](int px, int py) {
-        return static_cast<int>(lattice[static_cast<size_t>(py % latticePeriod) * latticePeriod +
-                                        static_cast<size_t>(px % latticePeriod)]);
+void FractalNoise::Octave::addRow(int y, std::vector<int>& sums) const {
+    const int sy = smoothed[static_cast<size_t>(y % cell)];
+    const auto latticeRow = [this](int gy) {
+        return &lattice[static_cast<size_t>(gy % latticePeriod) * latticePeriod];
     };
-    const int v00 = point(gx, gy);
-    const int v10 = point(gx + 1, gy);
-    const int v01 = point(gx, gy + 1);
-    const int v11 = point(gx + 1, gy + 1);
-    const int top = v00 * 256 + (v10 - v00) * sx;
-    const int bottom = v01 * 256 + (v11 - v01) * sx;
-    return (top * 256 + (bottom - top) * sy) / 65536;
+    const uint8_t* upper = latticeRow(y / cell);
+    const uint8_t* lower = latticeRow(y / cell + 1);
+    const auto width = static_cast<int>(sums.size());
+    for (int gx = 0, x = 0; x < width; ++gx) {
+        const int v00 = upper[gx % latticePeriod];
+        const int v10 = upper[(gx + 1) % latticePeriod];
+        const int v01 = lower[gx % latticePeriod];
+        const int v11 = lower[(gx + 1) % latticePeriod];
+        for (int offset = 0; offset < cell && x < width; ++offset, ++x) {
+            const int sx = smoothed[static_cast<size_t>(offset)];
+            const int top = v00 * 256 + (v10 - v00) * sx;
+            const int bottom = v01 * 256 + (v11 - v01) * sx;
+            sums[static_cast<size_t>(x)] += weight * ((top * 256 + (bottom - top) * sy) / 65536);
+        }
+    }
 }
 
-int FractalNoise::at(int x, int y) const {
-    int sum = 0;
-    for (const Octave& octave : octaves_) sum += octave.weight * octave.valueAt(x, y);
-    return sum / weights_;
+void FractalNoise::row(int y, int width, std::vector<int>& values) const {
+    values.assign(static_cast<size_t>(width), 0);
+    for (const Octave& octave : octaves_) octave.addRow(y, values);
+    for (int& value : values) value /= weights_;
 }
