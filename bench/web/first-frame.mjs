@@ -10,6 +10,8 @@ import {join, resolve} from 'node:path';
 import {launchBrowser, openPage} from '../../tests/web/browser-launch.mjs';
 import {serveSite} from '../../tests/web/site-server.mjs';
 
+import {median} from './median.mjs';
+
 const [siteDir, emptyDir, visits = '7'] = process.argv.slice(2);
 if (!siteDir || !emptyDir) {
     console.error('usage: node first-frame.mjs SITE_DIR EMPTY_PAGE_DIR [VISITS]');
@@ -36,12 +38,6 @@ async function firstFrameMs(path) {
         await context.close();
     }
 }
-
-const median = (values) => {
-    const sorted = [...values].sort((a, b) => a - b);
-    const middle = sorted.length >> 1;
-    return sorted.length % 2 ? sorted[middle] : (sorted[middle - 1] + sorted[middle]) / 2;
-};
 
 const times = {page: [], empty: []};
 try {

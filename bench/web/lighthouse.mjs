@@ -6,6 +6,8 @@
 import {launch} from 'chrome-launcher';
 import lighthouse from 'lighthouse';
 
+import {median} from './median.mjs';
+
 const [prefix, url, runs = '3'] = process.argv.slice(2);
 if (!prefix || !url) {
     console.error('usage: node lighthouse.mjs PREFIX URL [RUNS]');
@@ -36,11 +38,6 @@ for (let run = 0; run < Number(runs); ++run) {
     }
 }
 
-const median = (values) => {
-    const sorted = [...values].sort((a, b) => a - b);
-    const middle = sorted.length >> 1;
-    return sorted.length % 2 ? sorted[middle] : (sorted[middle - 1] + sorted[middle]) / 2;
-};
 for (const [name, audit] of Object.entries(timings)) {
     const value = median(reports.map((report) => report.audits[audit].numericValue));
     console.log(`${prefix}_${name}: ${name === 'cls' ? value.toFixed(3) : value.toFixed(0)}`);
